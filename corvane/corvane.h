@@ -1,0 +1,22 @@
+#ifndef CORVANE_CORVANE_H_
+#define CORVANE_CORVANE_H_
+
+// Corvane: the program's own record of the viewing matrices, kept beside
+// OpenGL's so the console reports can print the two side by side.
+
+#include "corvane/matrix4.h"
+
+// Product, in order, of every drag step's matrix since start-up; the identity
+// before the first drag. Nothing resets it.
+extern Matrix4 corvaneModelView;
+
+// The perspective projection built from the fields of view with the same
+// formula as gluPerspective(vfov, hfov / vfov, nearPlane, farPlane).
+extern Matrix4 corvaneProjection;
+
+// Rebuilds corvaneProjection from the globals hfov, vfov, nearPlane and
+// farPlane. Called wherever OpenGL's projection is rebuilt: every reshape and
+// every field-of-view change.
+void updateCorvaneProjection();
+
+#endif  // CORVANE_CORVANE_H_
