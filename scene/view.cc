@@ -1,0 +1,33 @@
+#include "scene/view.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include "app/state.h"
+#include "corvane/corvane.h"
+#include "scene/icosphere.h"
+
+void display() {
+  glLoadIdentity();
+  const double eyeX = camera.eyeX();
+  const double eyeY = camera.eyeY();
+  const double eyeZ = camera.eyeZ();
+  // The centre is one unit in front of the eye, wherever the eye is.
+  gluLookAt(eyeX, eyeY, eyeZ,
+            eyeX + double{camera.viewX()}, eyeY + double{camera.viewY()},
+            eyeZ + double{camera.viewZ()},
+            double{camera.upX()}, double{camera.upY()}, double{camera.upZ()});
+  drawIcosphere();
+}
+
+void reshape(int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  // The aspect is the ratio of the two fields of view, not of the window.
+  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane},
+                 double{farPlane});
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  updateCorvaneProjection();
+}

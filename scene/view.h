@@ -1,0 +1,17 @@
+#ifndef SCENE_VIEW_H_
+#define SCENE_VIEW_H_
+
+// GLUT display and reshape callbacks of the drawing window.
+
+// Draws one frame: OpenGL's model-view matrix becomes the camera's look-at
+// (eye, eye - n, up v; u plays no part), then the icosphere is drawn and the
+// buffers swapped. Expects GL_MODELVIEW to be the current matrix mode.
+void display();
+
+// Viewport to the whole client area (width x height pixels); projection to
+// gluPerspective(vfov, hfov / vfov, nearPlane, farPlane), so the window's
+// shape never changes the aspect; then the identity model-view, left current,
+// and the Corvane projection rebuilt to match.
+void reshape(int width, int height);
+
+#endif  // SCENE_VIEW_H_
