@@ -66,6 +66,7 @@ class PictureTest : public ::testing::Test {
     width_ = width;
     height_ = height;
     testsupport::createGlWindow("scene picture", width, height, /*visible=*/true);
+    scenetest::keepCurrentWindowContents();
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glClearColor(0, 0, 0, 0);
     glEnable(GL_DEPTH_TEST);

@@ -20,6 +20,14 @@ std::uint8_t channel(unsigned long pixel, unsigned long mask) {
 
 }  // namespace
 
+void keepCurrentWindowContents() {
+  Display* display = glXGetCurrentDisplay();
+  XSetWindowAttributes attributes{};
+  attributes.backing_store = Always;
+  XChangeWindowAttributes(display, glXGetCurrentDrawable(), CWBackingStore, &attributes);
+  XSync(display, False);
+}
+
 WindowImage grabCurrentWindow(int width, int height) {
   glFinish();
   Display* display = glXGetCurrentDisplay();

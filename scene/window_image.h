@@ -22,6 +22,11 @@ struct WindowImage {
   const Rgb& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
+// Asks the X server to keep the whole picture of the current GL window even
+// where another window covers it (backing store), so that windows of tests
+// running beside this one cannot spoil a grab. Call before drawing.
+void keepCurrentWindowContents();
+
 // Waits for OpenGL and the X server to finish, then reads the window of the
 // current GL context from the server (XGetImage). Mesa's software driver
 // keeps no readable front buffer, so glReadBuffer(GL_FRONT) would not show
