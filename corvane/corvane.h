@@ -11,12 +11,15 @@
 extern Matrix4 corvaneModelView;
 
 // The perspective projection built from the fields of view with the same
-// formula as gluPerspective(vfov, hfov / vfov, nearPlane, farPlane).
+// formula as gluPerspective(vfov, hfov / vfov, nearPlane, farPlane); the
+// identity until the first reshape.
 extern Matrix4 corvaneProjection;
 
 // Rebuilds corvaneProjection from the globals hfov, vfov, nearPlane and
-// farPlane. Called wherever OpenGL's projection is rebuilt: every reshape and
-// every field-of-view change.
+// farPlane, evaluated in double with each element rounded to float, so it
+// matches the projection OpenGL reports bit for bit (checked against Mesa over
+// the spinners' whole range). Called wherever OpenGL's projection
+// is rebuilt: every reshape and every field-of-view change.
 void updateCorvaneProjection();
 
 #endif  // CORVANE_CORVANE_H_
