@@ -325,15 +325,6 @@ TEST_F(NavigationTest, RotationPivotsOnTheObjectCentre) {
   expectSameVector(plain.u, camera.u);
 }
 
-TEST_F(NavigationTest, RotationWithoutPivotIsThePlainRotation) {
-  objectCenter.set(1.0f, 2.0f, 3.0f);
-  rotateAboutObject = 0;
-  navigationMode = 1;
-  activeAxis = 0;
-  drag(0, 10);
-  expectSameMatrix(rotation(rotateStep, Vector3(1, 0, 0)), corvaneModelView);
-}
-
 // --- OpenGL and Corvane take the same steps ------------------------------------
 
 TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
