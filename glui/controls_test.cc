@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "glui/glui.h"
+#include "glui/internals.h"
+#include "glui/window_ops.h"
+
+namespace {
+
+using glui_detail::Commit;
+using glui_detail::Internals;
+
+constexpr int kMain = 1;
+constexpr int kPanel = 2;
+
+// Records the window calls in order; the panel window starts current, as it
+// is while GLUT delivers a panel event.
+class FakeWindowOps : public glui_detail::WindowOps {
+ public:
+  int current() override { return current_; }
+  void setCurrent(int window) override {
+    current_ = window;
+    log.push_back("set " + std::to_string(window));
+  }
+  void postRedisplay(int window) override { log.push_back("post " + std::to_string(window)); }
+
+  std::vector<std::string> log;
+  int current_ = kPanel;
+};
+
+FakeWindowOps* ops = nullptr;
+int liveInt = 0;
+float liveFloat = 0.0f;
+
+// Logs the id, what the live variables hold and which window is current.
+void controlCallback(int id) {
+  ops->log.push_back("cb " + std::to_string(id) + " int=" + std::to_string(liveInt) +
+                     " float=" + std::to_string(static_cast<int>(liveFloat)) +
+                     " current=" + std::to_string(ops->current()));
+}
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  ControlsTest() : glui("test", &fake) {
+    ops = &fake;
+    liveInt = 0;
+    liveFloat = 0.0f;
+  }
+
+  std::vector<std::string> takeLog() {
+    std::vector<std::string> l;
+    l.swap(fake.log);
+    return l;
+  }
+
+  FakeWindowOps fake;
+  GLUI glui;
+};
+
+using Log = std::vector<std::string>;
+
+TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) {
+  glui.set_main_gfx_window(kMain);
+  GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
+  glui.add_radiobutton_to_group(g, "a");
+  glui.add_radiobutton_to_group(g, "b");
+  Internals::select(*g, 1);
+  EXPECT_EQ(takeLog(), (Log{"post 1", "set 1", "cb 6 int=1 float=0 current=1", "set 2"}));
+}
+
+TEST_F(ControlsTest, WithoutMainWindowTheCurrentWindowIsLeftAlone) {
+  GLUI_Checkbox* box = glui.add_checkbox("c", &liveInt, 15, controlCallback);
+  Internals::toggle(*box);
+  EXPECT_EQ(takeLog(), (Log{"cb 15 int=1 float=0 current=2"}));
+}
+
+TEST_F(ControlsTest, RadioGroupFiresOnlyWhenTheSelectionChanges) {
+  liveInt = 2;
+  GLUI_RadioGroup* g = glui.add_radiogroup_to_panel(nullptr, &liveInt, 2, controlCallback);
+  EXPECT_EQ(g->get_int_val(), 2);  // starts from its live variable
+  GLUI_RadioButton* x = glui.add_radiobutton_to_group(g, "X");
+  glui.add_radiobutton_to_group(g, "Y");
+  GLUI_RadioButton* z = glui.add_radiobutton_to_group(g, "Z");
+  EXPECT_EQ(z->get_int_val(), 1);
+  Internals::select(*g, 2);
+  EXPECT_TRUE(takeLog().empty());
+  x->set_int_val(1);  // the program's change: no callback
+  EXPECT_EQ(liveInt, 0);
+  EXPECT_TRUE(takeLog().empty());
+  Internals::select(*g, 1);
+  EXPECT_EQ(takeLog(), (Log{"cb 2 int=1 float=0 current=2"}));
+  EXPECT_EQ(glui.add_radiobutton_to_group(nullptr, "none"), nullptr);
+}
+
+TEST_F(ControlsTest, CheckboxFiresOnEveryToggle) {
+  liveInt = 5;
+  GLUI_Checkbox* box = glui.add_checkbox("c", &liveInt, 7, controlCallback);
+  EXPECT_EQ(box->get_int_val(), 5);
+  Internals::toggle(*box);
+  Internals::toggle(*box);
+  EXPECT_EQ(takeLog(), (Log{"cb 7 int=0 float=0 current=2", "cb 7 int=1 float=0 current=2"}));
+}
+
+TEST_F(ControlsTest, ProgramChangesWriteLiveAndRedisplayWithoutCallback) {
+  glui.set_main_gfx_window(kMain);
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
+  s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);  // 0 wraps to 180
+  EXPECT_EQ(liveFloat, 180.0f);
+  s->set_float_val(60.0f);
+  EXPECT_EQ(liveFloat, 60.0f);
+  EXPECT_EQ(takeLog(), (Log{"post 1", "post 1"}));
+}
+
+TEST_F(ControlsTest, FloatSpinnerWithIntLimitsWrapsAtFloatBounds) {
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
+  s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  s->set_float_val(179.5f);
+  Internals::arrowPress(*s, +1, 0);
+  EXPECT_EQ(liveFloat, 10.0f);
+  Internals::arrowRelease(*s);
+  Internals::arrowPress(*s, -1, 0);
+  EXPECT_EQ(liveFloat, 180.0f);
+  EXPECT_EQ(takeLog().size(), 2u);
+}
+
+TEST_F(ControlsTest, RejectedTextLeavesValueAndFieldAndFiresNothing) {
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 9, controlCallback);
+  s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  s->set_float_val(60.0f);
+  for (const char* junk : {"abc", "", "nan", "1e39", "12abc"}) {
+    EXPECT_EQ(Internals::commitText(*s, junk), Commit::Rejected) << junk;
+  }
+  EXPECT_EQ(liveFloat, 60.0f);
+  EXPECT_EQ(Internals::fieldText(*s), "60.00");
+  EXPECT_TRUE(takeLog().empty());
+  EXPECT_EQ(Internals::commitText(*s, "190"), Commit::Changed);
+  EXPECT_EQ(takeLog(), (Log{"cb 9 int=0 float=10 current=2"}));
+}
+
+TEST_F(ControlsTest, SpinnerAtClampedLimitDoesNotFire) {
+  liveInt = 8;
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_INT, &liveInt, 15, controlCallback);
+  s->set_int_limits(1, 8);  // clamp by default
+  Internals::arrowPress(*s, +1, 0);
+  EXPECT_TRUE(Internals::arrowRepeat(*s));  // still held, but nothing changes
+  EXPECT_TRUE(takeLog().empty());
+  EXPECT_EQ(liveInt, 8);
+  s->set_int_val(20);
+  EXPECT_EQ(liveInt, 8);
+}
+
+TEST_F(ControlsTest, HeldArrowRepeatsUntilDragOrRelease) {
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_INT, &liveInt, 3, controlCallback);
+  Internals::arrowPress(*s, +1, 100);
+  EXPECT_TRUE(Internals::arrowRepeat(*s));
+  EXPECT_EQ(liveInt, 2);
+  Internals::arrowMove(*s, 60);  // 40 pixels up: 10 more
+  EXPECT_EQ(liveInt, 12);
+  EXPECT_FALSE(Internals::arrowRepeat(*s));
+  EXPECT_EQ(liveInt, 12);
+  Internals::arrowRelease(*s);
+  Internals::arrowMove(*s, 0);
+  EXPECT_EQ(liveInt, 12);
+  EXPECT_EQ(takeLog().size(), 3u);
+}
+
+TEST_F(ControlsTest, SyncTakesOverApplicationWritesWithoutCallbackOrLimits) {
+  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_INT, &liveInt, 3, controlCallback);
+  s->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
+  EXPECT_FALSE(Internals::syncLive(glui));
+  liveInt = 42;
+  EXPECT_TRUE(Internals::syncLive(glui));
+  EXPECT_EQ(s->get_int_val(), 42);
+  EXPECT_FALSE(Internals::syncLive(glui));
+  Internals::arrowPress(*s, +1, 0);  // 43 is above 8: wraps to 1
+  EXPECT_EQ(liveInt, 1);
+  EXPECT_EQ(takeLog(), (Log{"cb 3 int=1 float=0 current=2"}));
+}
+
+GLUI_Control* seenControl = nullptr;
+void controlObjectCallback(GLUI_Control* control) { seenControl = control; }
+
+TEST_F(ControlsTest, ButtonCallsBackWithItsIdOrItself) {
+  GLUI_Button* b = glui.add_button("b", 3, controlCallback);
+  GLUI_Button* c = glui.add_button("c", 4, controlObjectCallback);
+  Internals::press(*b);
+  Internals::press(*c);
+  EXPECT_EQ(takeLog(), (Log{"cb 3 int=0 float=0 current=2"}));
+  EXPECT_EQ(seenControl, c);
+}
+
+TEST_F(ControlsTest, DefaultArguments) {
+  GLUI_Panel* p = glui.add_panel("p");
+  EXPECT_EQ(p->get_type(), GLUI_PANEL_EMBOSSED);
+  GLUI_Spinner* s = glui.add_spinner_to_panel(p, "s");
+  EXPECT_EQ(s->get_id(), -1);
+  s->set_float_val(2.9f);  // an int spinner
+  EXPECT_EQ(s->get_int_val(), 2);
+  GLUI_Panel* q = glui.add_panel_to_panel(p, "q");
+  EXPECT_EQ(q->get_type(), GLUI_PANEL_EMBOSSED);
+  Internals::press(*glui.add_button_to_panel(q, "b"));  // no callback: nothing happens
+  EXPECT_TRUE(takeLog().empty());
+}
+
+TEST(GluiCbTest, StandardExitAndPlainFunctionsAreCallbacks) {
+  static_assert(std::is_convertible_v<decltype(&exit), GLUI_CB>);
+  static_assert(std::is_convertible_v<void (*)(int), GLUI_CB>);
+  EXPECT_TRUE(static_cast<bool>(GLUI_CB(exit)));
+  EXPECT_TRUE(static_cast<bool>(GLUI_CB((GLUI_Update_CB)exit)));
+  EXPECT_FALSE(static_cast<bool>(GLUI_CB()));
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// A throwaway program with one panel of every control kind, driven by the
+// end-to-end test (glui_e2e_test.py); not part of the viewer.
+//
+// Its main window "glui demo gfx" (200 x 150 at 0, 0) prints "draw" on every
+// display, sleeps 700 ms per frame while "Slow" is ticked, prints "key <c>"
+// for keys, and on "r" sets the Count variable to 5 behind the panel's back.
+// Every control callback prints "cb <id> <value> <1 if the main window is
+// current, else 0>". Output is flushed line by line.
+
+#include <GL/freeglut.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "glui/glui.h"
+
+namespace {
+
+int mainWindow = 0;
+int mode = 0;
+int flag = 0;
+int count = 3;
+float angle = 0.0f;
+int clamped = 50;
+int slow = 0;
+int presses = 0;
+
+void report(int id) {
+  const int current = glutGetWindow() == mainWindow ? 1 : 0;
+  switch (id) {
+    case 1: std::printf("cb 1 %d %d\n", mode, current); break;
+    case 2: std::printf("cb 2 %d %d\n", flag, current); break;
+    case 3: std::printf("cb 3 %d %d\n", count, current); break;
+    case 4: std::printf("cb 4 %.2f %d\n", angle, current); break;
+    case 5: std::printf("cb 5 %d %d\n", clamped, current); break;
+    case 6: std::printf("cb 6 %d %d\n", slow, current); break;
+    case 7: std::printf("cb 7 %d %d\n", ++presses, current); break;
+    default: std::printf("cb %d ? %d\n", id, current); break;
+  }
+  std::fflush(stdout);
+}
+
+void drawMain() {
+  if (slow) usleep(700 * 1000);
+  glClearColor(0.2f, 0.2f, 0.3f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glutSwapBuffers();
+  std::printf("draw\n");
+  std::fflush(stdout);
+}
+
+void keyMain(unsigned char key, int, int) {
+  if (key == 'r') count = 5;
+  std::printf("key %c\n", key);
+  std::fflush(stdout);
+}
+
+void buildPanel() {
+  GLUI* glui = GLUI_Master.create_glui("glui demo panel", 0, -1, -1);
+  GLUI_Panel* choices = glui->add_panel("Choices");
+  GLUI_RadioGroup* group = glui->add_radiogroup_to_panel(choices, &mode, 1, report);
+  glui->add_radiobutton_to_group(group, "Alpha");
+  glui->add_radiobutton_to_group(group, "Beta");
+  glui->add_radiobutton_to_group(group, "Gamma");
+  group->set_int_val(1);
+  glui->add_checkbox_to_panel(choices, "Flag", &flag, 2, report);
+  GLUI_Spinner* countSpinner =
+      glui->add_spinner_to_panel(choices, "Count:", GLUI_SPINNER_INT, &count, 3, report);
+  countSpinner->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
+
+  GLUI_Panel* numbers = glui->add_panel("Numbers");
+  GLUI_Spinner* angleSpinner =
+      glui->add_spinner_to_panel(numbers, "Angle:", GLUI_SPINNER_FLOAT, &angle, 4, report);
+  angleSpinner->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  angleSpinner->set_float_val(60.0f);
+  angleSpinner->set_speed(1.0f);
+  GLUI_Panel* inner = glui->add_panel_to_panel(numbers, "Inner");
+  GLUI_Spinner* clampSpinner =
+      glui->add_spinner_to_panel(inner, "Clamp:", GLUI_SPINNER_INT, &clamped, 5, report);
+  clampSpinner->set_int_limits(0, 100);
+  glui->add_checkbox_to_panel(inner, "Slow", &slow, 6, report);
+
+  GLUI_Panel* raised = glui->add_panel("Raised", GLUI_PANEL_RAISED);
+  glui->add_button_to_panel(raised, "Press", 7, report);
+  GLUI_Panel* plain = glui->add_panel("", GLUI_PANEL_NONE);
+  glui->add_button_to_panel(plain, "Quit", 0, GLUI_CB(exit));
+
+  glui->set_main_gfx_window(mainWindow);
+  GLUI_Master.set_glutIdleFunc(nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
+  glutInitWindowPosition(0, 0);
+  glutInitWindowSize(200, 150);
+  mainWindow = glutCreateWindow("glui demo gfx");
+  glutDisplayFunc(drawMain);
+  glutKeyboardFunc(keyMain);
+  buildPanel();
+  glutMainLoop();
+  return 0;
+}

@@ -1,0 +1,22 @@
+// Glue: GLUI_Master, which opens panel windows and passes the idle callback
+// on to GLUT. It keeps every GLUI for the life of the process.
+
+#include <GL/freeglut.h>
+
+#include "glui/glui.h"
+#include "glui/panel_window.h"
+
+GLUI_Master_Object GLUI_Master;
+
+GLUI* GLUI_Master_Object::create_glui(const char* name, long, int x, int y) {
+  auto* glui = new GLUI(name);
+  glui_detail::PanelWindow::open(*glui, name ? name : "", x, y);
+  guis_.push_back(glui);
+  return glui;
+}
+
+void GLUI_Master_Object::set_glutIdleFunc(void (*f)()) { glutIdleFunc(f); }
+
+void GLUI_Master_Object::sync_live_all() {
+  for (GLUI* glui : guis_) glui->sync_live();
+}

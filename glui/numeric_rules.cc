@@ -1,0 +1,98 @@
+#include "glui/numeric_rules.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+#include <utility>
+
+namespace glui_detail {
+
+Limits makeLimits(LimitKind kind, double a, double b) {
+  if (a > b) std::swap(a, b);
+  return Limits{kind, a, b};
+}
+
+double applyLimits(double value, const Limits& limits) {
+  switch (limits.kind) {
+    case LimitKind::None:
+      return value;
+    case LimitKind::Clamp:
+      if (value < limits.lo) return limits.lo;
+      if (value > limits.hi) return limits.hi;
+      return value;
+    case LimitKind::Wrap:
+      if (value < limits.lo) return limits.hi;
+      if (value > limits.hi) return limits.lo;
+      return value;
+  }
+  return value;
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && isBlank(text[begin])) ++begin;
+  while (end > begin && isBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// from_chars also reads "inf", "nan" and "infinity"; only plain decimal
+// notation is a number here, so the text must start like one.
+bool startsLikeDecimal(const std::string& s) {
+  if (s.empty()) return false;
+  if (isDigit(s[0])) return true;
+  return s[0] == '.' && s.size() > 1 && isDigit(s[1]);
+}
+
+}  // namespace
+
+std::optional<double> parseFinite(const std::string& text) {
+  std::string s = trimmed(text);
+  bool negative = false;
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+    negative = s[0] == '-';
+    s.erase(0, 1);
+  }
+  if (!startsLikeDecimal(s)) return std::nullopt;
+  double value = 0.0;
+  const char* end = s.data() + s.size();
+  const auto [ptr, ec] = std::from_chars(s.data(), end, value, std::chars_format::general);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+std::optional<int> parseIntText(const std::string& text) {
+  const std::optional<double> v = parseFinite(text);
+  if (!v || std::trunc(*v) != *v) return std::nullopt;
+  if (*v < std::numeric_limits<int>::min() || *v > std::numeric_limits<int>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<int>(*v);
+}
+
+std::optional<float> parseFloatText(const std::string& text) {
+  const std::optional<double> v = parseFinite(text);
+  if (!v) return std::nullopt;
+  const float f = static_cast<float>(*v);
+  if (!std::isfinite(f)) return std::nullopt;
+  return f;
+}
+
+std::string formatInt(int value) { return std::to_string(value); }
+
+std::string formatFloat(float value) {
+  char buf[64];
+  const auto [ptr, ec] =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+  if (ec != std::errc()) return "?";
+  return std::string(buf, ptr);
+}
+
+}  // namespace glui_detail

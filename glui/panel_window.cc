@@ -1,0 +1,337 @@
+#include "glui/panel_window.h"
+
+#include <GL/freeglut.h>
+#include <backends/imgui_impl_glut.h>
+#include <backends/imgui_impl_opengl2.h>
+#include <imgui.h>
+#include <imgui_internal.h>
+
+#include <cfloat>
+#include <cmath>
+
+#include "glui/internals.h"
+#include "glui/panel_layout.h"
+
+namespace glui_detail {
+
+namespace {
+
+std::vector<PanelWindow*>& windows() {
+  static std::vector<PanelWindow*> all;
+  return all;
+}
+
+// Only one arrow can be held at a time (one pointer). A release bumps the
+// generation, so a timer still pending from that hold does nothing.
+struct HeldArrow {
+  PanelWindow* window = nullptr;
+  GLUI_Spinner* spinner = nullptr;
+  int generation = 0;
+};
+HeldArrow held;
+
+// Keeps the caller's ImGui context, so opening or refitting one panel from
+// inside another panel's callback leaves that panel's context alone.
+class ContextScope {
+ public:
+  explicit ContextScope(ImGuiContext* context) : saved_(ImGui::GetCurrentContext()) {
+    ImGui::SetCurrentContext(context);
+  }
+  ~ContextScope() { ImGui::SetCurrentContext(saved_); }
+  ContextScope(const ContextScope&) = delete;
+  ContextScope& operator=(const ContextScope&) = delete;
+
+ private:
+  ImGuiContext* saved_;
+};
+
+// Keeps GLUT's current window.
+class WindowScope {
+ public:
+  WindowScope() : saved_(glutGetWindow()) {}
+  ~WindowScope() {
+    if (saved_ > 0) glutSetWindow(saved_);
+  }
+  WindowScope(const WindowScope&) = delete;
+  WindowScope& operator=(const WindowScope&) = delete;
+
+ private:
+  int saved_;
+};
+
+void ensureGlutInit() {
+  if (glutGet(GLUT_INIT_STATE)) return;
+  int argc = 1;
+  char name[] = "glui";
+  char* argv[] = {name, nullptr};
+  glutInit(&argc, argv);
+}
+
+Rect currentWindowRect() {
+  return Rect{glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
+              glutGet(GLUT_WINDOW_HEIGHT)};
+}
+
+PanelWindow* self() { return PanelWindow::ofWindow(glutGetWindow()); }
+
+void onDisplay() {
+  if (PanelWindow* w = self()) w->display();
+}
+void onReshape(int width, int height) {
+  if (PanelWindow* w = self()) w->reshape(width, height);
+}
+void onMouse(int button, int state, int x, int y) {
+  if (PanelWindow* w = self()) {
+    w->inputEvent([&] { ImGui_ImplGLUT_MouseFunc(button, state, x, y); });
+  }
+}
+void onMotion(int x, int y) {
+  if (PanelWindow* w = self()) w->inputEvent([&] { ImGui_ImplGLUT_MotionFunc(x, y); });
+}
+void onPassiveMotion(int x, int y) {
+  if (PanelWindow* w = self()) {
+    w->inputEvent([&] { ImGui_ImplGLUT_MotionFunc(x, y); }, true);
+  }
+}
+void onKeyboard(unsigned char c, int x, int y) {
+  if (PanelWindow* w = self()) w->inputEvent([&] { ImGui_ImplGLUT_KeyboardFunc(c, x, y); });
+}
+void onKeyboardUp(unsigned char c, int x, int y) {
+  if (PanelWindow* w = self()) {
+    w->inputEvent([&] { ImGui_ImplGLUT_KeyboardUpFunc(c, x, y); });
+  }
+}
+void onSpecial(int key, int x, int y) {
+  if (PanelWindow* w = self()) w->inputEvent([&] { ImGui_ImplGLUT_SpecialFunc(key, x, y); });
+}
+void onSpecialUp(int key, int x, int y) {
+  if (PanelWindow* w = self()) {
+    w->inputEvent([&] { ImGui_ImplGLUT_SpecialUpFunc(key, x, y); });
+  }
+}
+void onEntry(int state) {
+  if (state != GLUT_LEFT) return;
+  if (PanelWindow* w = self()) {
+    w->inputEvent([] {
+      ImGuiIO& io = ImGui::GetIO();
+      if (!io.MouseDown[0]) io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+    }, true);
+  }
+}
+
+void registerCallbacks() {
+  glutDisplayFunc(onDisplay);
+  glutReshapeFunc(onReshape);
+  glutMouseFunc(onMouse);
+  glutMotionFunc(onMotion);
+  glutPassiveMotionFunc(onPassiveMotion);
+  glutKeyboardFunc(onKeyboard);
+  glutKeyboardUpFunc(onKeyboardUp);
+  glutSpecialFunc(onSpecial);
+  glutSpecialUpFunc(onSpecialUp);
+  glutEntryFunc(onEntry);
+}
+
+void setStyle() {
+  ImGuiStyle& style = ImGui::GetStyle();
+  ImGui::StyleColorsLight(&style);
+  // The layout metrics in glui/layout.h assume exactly these.
+  style.WindowPadding = ImVec2(kMargin, kMargin);
+  style.FramePadding = ImVec2(kButtonTextPad, (kRowHeight - 13) / 2);
+  style.ItemInnerSpacing = ImVec2(kInnerGap, kInnerGap);
+  style.WindowRounding = 0.0f;
+  style.WindowBorderSize = 0.0f;
+  style.FrameBorderSize = 1.0f;
+}
+
+}  // namespace
+
+PanelWindow::PanelWindow(GLUI& glui, bool autoPlace) : glui_(glui), autoPlace_(autoPlace) {}
+
+PanelWindow* PanelWindow::ofWindow(int window) {
+  for (PanelWindow* w : windows()) {
+    if (w->window_ == window) return w;
+  }
+  return nullptr;
+}
+
+PanelWindow* PanelWindow::open(GLUI& glui, const char* title, int x, int y) {
+  ensureGlutInit();
+  auto* w = new PanelWindow(glui, x < 0 || y < 0);
+  w->createContext();
+  w->relayout();
+  Point at{x, y};
+  const int creator = glutGetWindow();
+  if (w->autoPlace_) {
+    at = creator > 0 ? placeBeside(currentWindowRect(), glutGet(GLUT_WINDOW_BORDER_WIDTH))
+                     : Point{-1, -1};
+  }
+  // The application's window defaults stay as they were for its next window.
+  const int mode = glutGet(GLUT_INIT_DISPLAY_MODE);
+  const Rect init{glutGet(GLUT_INIT_WINDOW_X), glutGet(GLUT_INIT_WINDOW_Y),
+                  glutGet(GLUT_INIT_WINDOW_WIDTH), glutGet(GLUT_INIT_WINDOW_HEIGHT)};
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
+  glutInitWindowPosition(at.x, at.y);
+  glutInitWindowSize(w->size_.w, w->size_.h);
+  w->window_ = glutCreateWindow(title);
+  glutInitDisplayMode(mode);
+  glutInitWindowPosition(init.x, init.y);
+  glutInitWindowSize(init.w, init.h);
+  registerCallbacks();
+  windows().push_back(w);
+  Internals::attach(glui, w, w->window_);
+  return w;
+}
+
+void PanelWindow::createContext() {
+  ContextScope scope(nullptr);
+  context_ = ImGui::CreateContext();
+  ImGui::SetCurrentContext(context_);
+  ImGuiIO& io = ImGui::GetIO();
+  io.IniFilename = nullptr;
+  io.LogFilename = nullptr;
+  // A blinking caret would need a redraw loop.
+  io.ConfigInputTextCursorBlink = false;
+  io.Fonts->AddFontDefault();
+  io.Fonts->Build();
+  setStyle();
+  ImGui_ImplGLUT_Init();
+  ImGui_ImplOpenGL2_Init();
+}
+
+void PanelWindow::relayout() {
+  ContextScope scope(context_);
+  ImFont* font = ImGui::GetIO().Fonts->Fonts[0];
+  layout_ = layoutOf(glui_, [font](const char* text) {
+    const float w = font->CalcTextSizeA(font->FontSize, FLT_MAX, 0.0f, text).x;
+    return static_cast<int>(std::ceil(w));
+  });
+  size_ = layoutWindow(layout_);
+  ImGui::GetIO().DisplaySize = ImVec2(static_cast<float>(size_.w), static_cast<float>(size_.h));
+}
+
+void PanelWindow::controlsChanged() {
+  relayout();
+  if (window_ == 0) return;
+  WindowScope keep;
+  glutSetWindow(window_);
+  glutReshapeWindow(size_.w, size_.h);
+  glutPostRedisplay();
+}
+
+void PanelWindow::valuesChanged() {
+  if (window_ != 0) glutPostWindowRedisplay(window_);
+}
+
+void PanelWindow::mainWindowChanged(int window) {
+  if (autoPlace_ && window > 0 && window_ != 0) moveBeside(window);
+}
+
+void PanelWindow::moveBeside(int mainWindow) {
+  WindowScope keep;
+  glutSetWindow(mainWindow);
+  if (glutGetWindow() != mainWindow) return;
+  const Point at = placeBeside(currentWindowRect(), glutGet(GLUT_WINDOW_BORDER_WIDTH));
+  glutSetWindow(window_);
+  glutPositionWindow(at.x, at.y);
+}
+
+void PanelWindow::frame(bool render) {
+  if (render) ImGui_ImplOpenGL2_NewFrame();
+  ImGui_ImplGLUT_NewFrame();
+  const ImGuiIO& io = ImGui::GetIO();
+  ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
+  ImGui::SetNextWindowSize(io.DisplaySize);
+  ImGui::Begin("##glui", nullptr,
+               ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
+                   ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollWithMouse |
+                   ImGuiWindowFlags_NoBringToFrontOnFocus);
+  widgets_.draw(layout_, actions_);
+  ImGui::End();
+  if (render) {
+    ImGui::Render();
+  } else {
+    ImGui::EndFrame();
+  }
+}
+
+void PanelWindow::display() {
+  ContextScope scope(context_);
+  Internals::syncLive(glui_);
+  frame(true);
+  const ImGuiIO& io = ImGui::GetIO();
+  glViewport(0, 0, static_cast<int>(io.DisplaySize.x), static_cast<int>(io.DisplaySize.y));
+  const ImVec4 bg = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
+  glClearColor(bg.x, bg.y, bg.z, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+  glutSwapBuffers();
+  if (applyActions()) valuesChanged();
+}
+
+void PanelWindow::reshape(int w, int h) {
+  ContextScope scope(context_);
+  ImGui_ImplGLUT_ReshapeFunc(w, h);
+  valuesChanged();
+}
+
+template <typename Apply>
+void PanelWindow::inputEvent(Apply applyEvent, bool hoverOnly) {
+  ContextScope scope(context_);
+  const bool synced = Internals::syncLive(glui_);
+  const ImGuiID hoveredBefore = ImGui::GetCurrentContext()->HoveredId;
+  applyEvent();
+  frame(false);
+  const bool hoverChanged = ImGui::GetCurrentContext()->HoveredId != hoveredBefore;
+  const bool acted = applyActions();
+  if (!hoverOnly || hoverChanged || acted || synced) valuesChanged();
+}
+
+bool PanelWindow::applyActions() {
+  if (actions_.empty()) return false;
+  std::vector<UserAction> pending;
+  pending.swap(actions_);
+  for (const UserAction& action : pending) apply(action);
+  return true;
+}
+
+void PanelWindow::apply(const UserAction& action) {
+  using Kind = UserAction::Kind;
+  switch (action.kind) {
+    case Kind::Select:
+      Internals::select(static_cast<GLUI_RadioGroup&>(*action.control), action.value);
+      break;
+    case Kind::Toggle:
+      Internals::toggle(static_cast<GLUI_Checkbox&>(*action.control));
+      break;
+    case Kind::Press:
+      Internals::press(static_cast<GLUI_Button&>(*action.control));
+      break;
+    case Kind::ArrowPress: {
+      auto& spinner = static_cast<GLUI_Spinner&>(*action.control);
+      held = HeldArrow{this, &spinner, held.generation + 1};
+      Internals::arrowPress(spinner, action.value, action.y);
+      glutTimerFunc(kRepeatDelayMs, repeatTimer, held.generation);
+      break;
+    }
+    case Kind::ArrowMove:
+      Internals::arrowMove(static_cast<GLUI_Spinner&>(*action.control), action.y);
+      break;
+    case Kind::ArrowRelease:
+      Internals::arrowRelease(static_cast<GLUI_Spinner&>(*action.control));
+      if (held.spinner == action.control) held = HeldArrow{nullptr, nullptr, held.generation + 1};
+      break;
+    case Kind::Commit:
+      Internals::commitText(static_cast<GLUI_Spinner&>(*action.control), action.text);
+      break;
+  }
+}
+
+void PanelWindow::repeatTimer(int generation) {
+  if (generation != held.generation || held.spinner == nullptr) return;
+  if (Internals::arrowRepeat(*held.spinner) && generation == held.generation) {
+    glutTimerFunc(kRepeatIntervalMs, repeatTimer, generation);
+  }
+}
+
+}  // namespace glui_detail

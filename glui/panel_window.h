@@ -1,0 +1,69 @@
+#ifndef GLUI_PANEL_WINDOW_H_
+#define GLUI_PANEL_WINDOW_H_
+
+// Glue: the top-level GLUT window of one GLUI, served with Dear ImGui.
+//
+// Does: opens and places the window (beside the main window when no position
+// is given), keeps it the size of its layout, registers this window's GLUT
+// callbacks (and no other window's), runs one ImGui frame per GLUT input event
+// so that a press and its release arriving together are both seen, draws on
+// display only, and runs the arrow-repeat timer while an arrow is held.
+//
+// Does not: decide values, limits or when callbacks fire (the controls do),
+// install an idle callback, or read or write files (no imgui.ini, no log).
+
+#include <vector>
+
+#include "glui/glui.h"
+#include "glui/layout.h"
+#include "glui/panel_widgets.h"
+#include "glui/window_ops.h"
+
+struct ImGuiContext;
+
+namespace glui_detail {
+
+class PanelWindow : public PanelHost {
+ public:
+  static constexpr int kRepeatDelayMs = 400;
+  static constexpr int kRepeatIntervalMs = 80;
+
+  // x or y negative: placed beside the current window. The new window is
+  // current on return.
+  static PanelWindow* open(GLUI& glui, const char* title, int x, int y);
+
+  void controlsChanged() override;
+  void valuesChanged() override;
+  void mainWindowChanged(int window) override;
+
+  // GLUT callback bodies.
+  void display();
+  void reshape(int w, int h);
+  template <typename Apply>
+  void inputEvent(Apply apply, bool hoverOnly = false);
+
+  static PanelWindow* ofWindow(int window);
+  static void repeatTimer(int generation);
+
+ private:
+  PanelWindow(GLUI& glui, bool autoPlace);
+  void createContext();
+  void relayout();
+  void moveBeside(int mainWindow);
+  void frame(bool render);
+  bool applyActions();
+  void apply(const UserAction& action);
+
+  GLUI& glui_;
+  bool autoPlace_;
+  int window_ = 0;
+  ImGuiContext* context_ = nullptr;
+  LayoutItem layout_;
+  Size size_;
+  PanelWidgets widgets_;
+  std::vector<UserAction> actions_;
+};
+
+}  // namespace glui_detail
+
+#endif  // GLUI_PANEL_WINDOW_H_
