@@ -191,9 +191,12 @@ def typed_text_commits_when_focus_moves(demo):
     demo.click(centre(FLAG))
     demo.expect("cb 4 90.00 1")            # not 9.00: nothing committed while typing
     demo.expect("cb 2 0 1")
+    demo.type_into(ANGLE, [], "45", ["Tab"])       # Tab moves on to the Clamp field
+    demo.expect("cb 4 45.00 1")
+    xdo("key", "Escape")
     demo.type_into(ANGLE, [], "33", ["Escape"])    # Escape abandons the edit
     demo.click(arrow(ANGLE, up=True))
-    demo.expect("cb 4 91.00 1")
+    demo.expect("cb 4 46.00 1")
 
 
 def clamped_int_spinner(demo):

@@ -40,6 +40,7 @@ struct Rect {
   int h = 0;
 };
 
+// Value type: a width and height in pixels.
 struct Size {
   int w = 0;
   int h = 0;
@@ -81,12 +82,14 @@ struct SpinnerParts {
 };
 SpinnerParts spinnerParts(const Rect& row, int labelWidth);
 
-// Window position of a panel placed beside a main window whose client area
-// is at x, y with size w by h; border is the window frame's side width.
+// Value type: a position in pixels.
 struct Point {
   int x = 0;
   int y = 0;
 };
+// Screen position of a panel window placed beside a main window whose client
+// area is mainWindow; border is the window frame's side width (0 without a
+// window manager). Right of it, kWindowGap apart, top-aligned.
 Point placeBeside(const Rect& mainWindow, int border);
 
 }  // namespace glui_detail

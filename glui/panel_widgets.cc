@@ -1,3 +1,6 @@
+// Glue: ImGui widget calls for the controls; see panel_widgets.h for what it
+// does and does not do.
+
 #include "glui/panel_widgets.h"
 
 #include <imgui.h>

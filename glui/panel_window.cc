@@ -1,3 +1,6 @@
+// Glue: the panel window on freeglut and Dear ImGui; see panel_window.h for
+// what it does and does not do.
+
 #include "glui/panel_window.h"
 
 #include <GL/freeglut.h>
@@ -24,11 +27,10 @@ std::vector<PanelWindow*>& windows() {
 // Only one arrow can be held at a time (one pointer). A release bumps the
 // generation, so a timer still pending from that hold does nothing.
 struct HeldArrow {
-  PanelWindow* window = nullptr;
   GLUI_Spinner* spinner = nullptr;
   int generation = 0;
 };
-HeldArrow held;
+HeldArrow heldArrow;
 
 // Keeps the caller's ImGui context, so opening or refitting one panel from
 // inside another panel's callback leaves that panel's context alone.
@@ -207,7 +209,6 @@ void PanelWindow::relayout() {
     return static_cast<int>(std::ceil(w));
   });
   size_ = layoutWindow(layout_);
-  ImGui::GetIO().DisplaySize = ImVec2(static_cast<float>(size_.w), static_cast<float>(size_.h));
 }
 
 void PanelWindow::controlsChanged() {
@@ -239,9 +240,12 @@ void PanelWindow::moveBeside(int mainWindow) {
 void PanelWindow::frame(bool render) {
   if (render) ImGui_ImplOpenGL2_NewFrame();
   ImGui_ImplGLUT_NewFrame();
+  // The layout's size also before GLUT has reported the window's first
+  // reshape, so clicks that come early still land.
   const ImGuiIO& io = ImGui::GetIO();
   ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
-  ImGui::SetNextWindowSize(io.DisplaySize);
+  ImGui::SetNextWindowSize(ImVec2(std::fmax(io.DisplaySize.x, static_cast<float>(size_.w)),
+                                  std::fmax(io.DisplaySize.y, static_cast<float>(size_.h))));
   ImGui::Begin("##glui", nullptr,
                ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollWithMouse |
@@ -309,9 +313,9 @@ void PanelWindow::apply(const UserAction& action) {
       break;
     case Kind::ArrowPress: {
       auto& spinner = static_cast<GLUI_Spinner&>(*action.control);
-      held = HeldArrow{this, &spinner, held.generation + 1};
+      heldArrow = HeldArrow{&spinner, heldArrow.generation + 1};
       Internals::arrowPress(spinner, action.value, action.y);
-      glutTimerFunc(kRepeatDelayMs, repeatTimer, held.generation);
+      glutTimerFunc(kRepeatDelayMs, repeatTimer, heldArrow.generation);
       break;
     }
     case Kind::ArrowMove:
@@ -319,7 +323,9 @@ void PanelWindow::apply(const UserAction& action) {
       break;
     case Kind::ArrowRelease:
       Internals::arrowRelease(static_cast<GLUI_Spinner&>(*action.control));
-      if (held.spinner == action.control) held = HeldArrow{nullptr, nullptr, held.generation + 1};
+      if (heldArrow.spinner == action.control) {
+        heldArrow = HeldArrow{nullptr, heldArrow.generation + 1};
+      }
       break;
     case Kind::Commit:
       Internals::commitText(static_cast<GLUI_Spinner&>(*action.control), action.text);
@@ -328,8 +334,8 @@ void PanelWindow::apply(const UserAction& action) {
 }
 
 void PanelWindow::repeatTimer(int generation) {
-  if (generation != held.generation || held.spinner == nullptr) return;
-  if (Internals::arrowRepeat(*held.spinner) && generation == held.generation) {
+  if (generation != heldArrow.generation || heldArrow.spinner == nullptr) return;
+  if (Internals::arrowRepeat(*heldArrow.spinner) && generation == heldArrow.generation) {
     glutTimerFunc(kRepeatIntervalMs, repeatTimer, generation);
   }
 }
