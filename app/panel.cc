@@ -1,0 +1,136 @@
+#include "app/panel.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <cstdlib>
+
+#include "app/state.h"
+#include "corvane/corvane.h"
+
+GLUI_Panel* renderModePanel;
+GLUI_Panel* cameraPanel;
+GLUI_Panel* axesPanel;
+GLUI_Spinner* subdivisionsSpinner;
+GLUI_Spinner* hfovSpinner;
+GLUI_Spinner* vfovSpinner;
+
+namespace {
+
+void addRenderModeControls(GLUI* glui) {
+  renderModePanel = glui->add_panel("Render Mode", GLUI_PANEL_EMBOSSED);
+  GLUI_RadioGroup* modes =
+      glui->add_radiogroup_to_panel(renderModePanel, &renderMode, kRenderModeId, controlCallback);
+  glui->add_radiobutton_to_group(modes, "Points");
+  glui->add_radiobutton_to_group(modes, "Wireframe");
+  glui->add_radiobutton_to_group(modes, "Solid");
+  modes->set_int_val(1);
+
+  lightOn = 0;
+  glui->add_checkbox_to_panel(renderModePanel, "Light On/Off", &lightOn, kLightOrSubdivisionsId,
+                              controlCallback);
+
+  // The panel window was created in between; culling belongs to the drawing
+  // window's context.
+  glutSetWindow(windowIds[0]);
+  glEnable(GL_CULL_FACE);
+  glutPostRedisplay();
+
+  cullBackFaces = 1;
+  glui->add_checkbox_to_panel(renderModePanel, "Backface culling", &cullBackFaces, kCullingId,
+                              controlCallback);
+
+  subdivisionsSpinner =
+      glui->add_spinner_to_panel(renderModePanel, "# Subdivisions ", GLUI_SPINNER_INT,
+                                 &subdivisions, kLightOrSubdivisionsId, controlCallback);
+  subdivisionsSpinner->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
+  subdivisionsSpinner->set_speed(1.0);
+}
+
+GLUI_Spinner* addFieldOfViewSpinner(GLUI* glui, const char* label, float* fov, int id) {
+  GLUI_Spinner* spinner =
+      glui->add_spinner_to_panel(cameraPanel, label, GLUI_SPINNER_FLOAT, fov, id, controlCallback);
+  spinner->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  spinner->set_float_val(60.0);
+  spinner->set_speed(1.0);
+  return spinner;
+}
+
+void addCameraControls(GLUI* glui) {
+  cameraPanel = glui->add_panel("Camera", GLUI_PANEL_EMBOSSED);
+  hfovSpinner = addFieldOfViewSpinner(glui, "Hfov:", &hfov, kHfovId);
+  vfovSpinner = addFieldOfViewSpinner(glui, "Vfov:", &vfov, kVfovId);
+
+  GLUI_RadioGroup* modes = glui->add_radiogroup_to_panel(cameraPanel, &navigationMode,
+                                                         kNavigationModeId, controlCallback);
+  glui->add_radiobutton_to_group(modes, "TRANSLATE");
+  glui->add_radiobutton_to_group(modes, "ROTATE");
+  modes->set_int_val(0);
+
+  rotateAboutObject = 1;
+  lookAtObject = 0;
+  glui->add_checkbox_to_panel(cameraPanel, "Look at Object", &lookAtObject, kLookAtObjectId,
+                              controlCallback);
+
+  axesPanel = glui->add_panel_to_panel(cameraPanel, "Axes", GLUI_PANEL_EMBOSSED);
+  GLUI_RadioGroup* axes =
+      glui->add_radiogroup_to_panel(axesPanel, &activeAxis, kActiveAxisId, controlCallback);
+  glui->add_radiobutton_to_group(axes, "X");
+  glui->add_radiobutton_to_group(axes, "Y");
+  glui->add_radiobutton_to_group(axes, "Z");
+  axes->set_int_val(2);
+
+  glui->add_button_to_panel(cameraPanel, "Reset View", kResetViewId, controlCallback);
+  glui->add_button_to_panel(cameraPanel, "Quit", kQuitId, exit);
+}
+
+// The projection follows the two fields of view, not the window's shape: the
+// aspect is hfov / vfov, formed in double.
+void rebuildProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane}, double{farPlane});
+  glMatrixMode(GL_MODELVIEW);
+  camera.setHfov(hfov);
+  camera.setVfov(vfov);
+  updateCorvaneProjection();
+  glutPostRedisplay();
+}
+
+}  // namespace
+
+void buildControlPanel(int drawingWindow) {
+  GLUI* glui = GLUI_Master.create_glui("Tavrin Assignment 3", 0, -1, -1);
+  addRenderModeControls(glui);
+  addCameraControls(glui);
+  glui->set_main_gfx_window(drawingWindow);
+  GLUI_Master.set_glutIdleFunc(nullptr);
+}
+
+void controlCallback(int id) {
+  switch (id) {
+    case kResetViewId:
+      camera.resetAxes();
+      camera.reset();
+      redisplaySceneWindows();
+      break;
+    case kRenderModeId:
+    case kLookAtObjectId:
+      redisplaySceneWindows();
+      break;
+    case kCullingId:
+      if (cullBackFaces != 0) {
+        glEnable(GL_CULL_FACE);
+      } else {
+        glDisable(GL_CULL_FACE);
+      }
+      redisplaySceneWindows();
+      break;
+    case kHfovId:
+    case kVfovId:
+      rebuildProjection();
+      break;
+    default:  // navigation mode, axis, light and depth are read when next used
+      break;
+  }
+}
