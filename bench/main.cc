@@ -1,0 +1,157 @@
+// viewer_bench: start-up as the viewer does it, then, on its drawing window,
+// the frame benchmark against the bare reference, heap allocations per frame,
+// per drag step and per panel frame, and the drag-step timings. Prints one
+// JSON line per figure (bench/report.h); scripts/run-bench makes the table.
+//
+// --quick shortens every timing, for trying the harness out; its figures are
+// not the ones to publish.
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/startup.h"
+#include "app/state.h"
+#include "bench/drag_bench.h"
+#include "bench/frame_bench.h"
+#include "bench/panel_bench.h"
+#include "bench/report.h"
+
+namespace {
+
+constexpr int kMinDepth = 1;
+constexpr int kMaxDepth = 8;
+// Depths whose feedback fits comfortably in memory for the identity check.
+constexpr int kCheckedDepth = 6;
+
+struct Settings {
+  double frameSeconds = 6.0;  // per depth, both sides together
+  int minPairs = 9;
+  int dragRepetitions = 15;
+  double dragMinSeconds = 0.1;
+};
+
+const char* glString(GLenum name) {
+  const auto* text = reinterpret_cast<const char*>(glGetString(name));
+  return text != nullptr ? text : "unknown";
+}
+
+void reportContext() {
+  bench::ResultLine("context")
+      .add("renderer", std::string(glString(GL_RENDERER)))
+      .add("version", std::string(glString(GL_VERSION)))
+      .print();
+}
+
+void reportReferenceCheck() {
+  for (int depth = kMinDepth; depth <= kCheckedDepth; ++depth) {
+    bench::ResultLine("identity")
+        .add("depth", depth)
+        .add("identical", bench::referenceMatchesDisplay(depth))
+        .print();
+  }
+}
+
+// The identity check also under lighting, solid triangles and no culling, so
+// that the normals (through the lit colours) and the far half are compared.
+void reportLitReferenceCheck() {
+  const int savedMode = renderMode;
+  const int savedLight = lightOn;
+  renderMode = 2;
+  lightOn = 1;
+  glDisable(GL_CULL_FACE);
+  for (int depth = kMinDepth; depth <= kCheckedDepth; ++depth) {
+    bench::ResultLine("identity_lit")
+        .add("depth", depth)
+        .add("identical", bench::referenceMatchesDisplay(depth))
+        .print();
+  }
+  glEnable(GL_CULL_FACE);
+  renderMode = savedMode;
+  lightOn = savedLight;
+}
+
+void reportFrameAllocations() {
+  for (int depth = kMinDepth; depth <= kMaxDepth; ++depth) {
+    const bench::FrameAllocations counts = bench::countFrameAllocations(depth, 3);
+    bench::ResultLine("frame_allocations")
+        .add("depth", depth)
+        .add("program", counts.program)
+        .add("reference", counts.reference)
+        .print();
+  }
+}
+
+void reportFrameTimings(const Settings& settings) {
+  for (int depth = kMinDepth; depth <= kMaxDepth; ++depth) {
+    const bench::FrameComparison result =
+        bench::compareFrames(depth, settings.frameSeconds, settings.minPairs);
+    bench::ResultLine("frame")
+        .add("depth", depth)
+        .add("triangles", result.triangles)
+        .add("program_ms", result.program)
+        .add("reference_ms", result.reference)
+        .add("paired_ratio", result.pairedRatio)
+        .add("reference_read_ms", result.referenceReadMs)
+        .print();
+  }
+}
+
+void reportDragAllocations() {
+  constexpr int kSteps = 1000;
+  for (const bench::DragMode& mode : bench::kDragModes) {
+    bench::ResultLine("drag_allocations")
+        .add("mode", std::string(mode.name))
+        .add("steps", kSteps)
+        .add("count", bench::countDragAllocations(mode, kSteps))
+        .print();
+  }
+}
+
+void reportDragTimings(const Settings& settings) {
+  for (const bench::DragTiming& timing :
+       bench::timeDragSteps(settings.dragRepetitions, settings.dragMinSeconds)) {
+    bench::ResultLine("drag").add("mode", timing.mode).add("ns", timing.nanoseconds).print();
+  }
+}
+
+void reportPanelAllocations() {
+  const bench::PanelAllocations counts = bench::countPanelAllocations(50);
+  bench::ResultLine("panel_allocations")
+      .add("frames", counts.frames)
+      .add("frame", counts.frameTotal)
+      .add("events", counts.events)
+      .add("event", counts.eventTotal)
+      .print();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  glutInit(&argc, argv);
+  Settings settings;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--quick") == 0) {
+      settings = Settings{1.0, 3, 3, 0.02};
+    } else {
+      std::fprintf(stderr, "usage: viewer_bench [--quick]\n");
+      return 2;
+    }
+  }
+  startViewer();
+  bench::settleWindows();
+  glutSetWindow(windowIds[0]);
+
+  reportContext();
+  reportReferenceCheck();
+  reportLitReferenceCheck();
+  reportFrameAllocations();
+  reportDragAllocations();
+  reportPanelAllocations();
+  glutSetWindow(windowIds[0]);
+  reportDragTimings(settings);
+  reportFrameTimings(settings);
+  return 0;
+}
