@@ -30,6 +30,9 @@ class ViewerTest(unittest.TestCase):
         self.addCleanup(viewer.cleanup)
         wait_until(lambda: viewer.screenshot(viewer.drawing).lit() > 0, 20,
                    'the first frame of the drawing window')
+        wait_until(lambda: len(set(viewer.screenshot(viewer.panel).data)) > 2, 20,
+                   'the first picture of the panel')
+        viewer.settled_screenshot(viewer.panel)
         return viewer
 
     # Reports ---------------------------------------------------------------

@@ -129,7 +129,7 @@ class StateTracker:
         self.enabled = set()
         self.projection = None
         self.viewport = None
-        self._mode = GL_MODELVIEW
+        self.mode = GL_MODELVIEW
 
     def feed(self, c):
         if c.name == 'glEnable':
@@ -137,10 +137,10 @@ class StateTracker:
         elif c.name == 'glDisable':
             self.enabled.discard(c.arg(0))
         elif c.name == 'glMatrixMode':
-            self._mode = c.arg(0)
-        elif c.name == 'glLoadIdentity' and self._mode == GL_PROJECTION:
+            self.mode = c.arg(0)
+        elif c.name == 'glLoadIdentity' and self.mode == GL_PROJECTION:
             self.projection = 'identity'
-        elif c.name == 'glMultMatrixd' and self._mode == GL_PROJECTION:
+        elif c.name == 'glMultMatrixd' and self.mode == GL_PROJECTION:
             self.projection = list(c.arg(0))
         elif c.name == 'glViewport':
             self.viewport = tuple(c.values())

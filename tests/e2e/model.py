@@ -247,8 +247,10 @@ def glu_perspective(fovy, aspect, z_near, z_far):
 
 
 def projection(hfov, vfov):
-    """OpenGL's projection for the two fields of view (degrees, singles)."""
-    return glu_perspective(float(vfov), float(hfov) / float(vfov), NEAR_PLANE, FAR_PLANE)
+    """OpenGL's projection for the two fields of view in degrees, as the
+    program holds them: singles, the aspect formed in double."""
+    hfov, vfov = f32(hfov), f32(vfov)
+    return glu_perspective(vfov, hfov / vfov, NEAR_PLANE, FAR_PLANE)
 
 
 def look_at_matrix(camera):

@@ -29,24 +29,51 @@ def projection_printed(hfov, vfov):
     return [float('%f' % model.f32(v)) for v in model.projection(hfov, vfov)]
 
 
+class Segment:
+    """The drawing window's calls between two projection reports (the
+    markers): what the panel's handler did before the next frame, the last
+    frame, whether culling was on for it, and the projection at the marker."""
+
+    def __init__(self):
+        self.handler = []
+        self.in_frame = False
+        self.last = None
+        self.projection = None
+
+
 def segments(calls, drawing):
-    """Per projection report (the marker): the last frame drawn before it,
-    the culling state of that frame, and the projection at the marker."""
     tracker = gl.StateTracker()
-    frame, last, result = [], None, []
+    frame, result, seg = [], [], Segment()
     for c in calls:
         if c.name == 'glXSwapBuffers' and c.arg(1) == drawing:
-            last = (gl.FrameSummary(frame), gl.GL_CULL_FACE in tracker.enabled)
+            seg.last = (gl.FrameSummary(frame), gl.GL_CULL_FACE in tracker.enabled)
             frame = []
             continue
         if c.drawable != drawing or c.name.startswith('glX'):
             continue
+        # A frame begins with the model-view reset to the identity.
+        if c.name == 'glLoadIdentity' and tracker.mode == gl.GL_MODELVIEW:
+            seg.in_frame = True
         tracker.feed(c)
         frame.append(c)
         if c.name == 'glGetFloatv' and c.arg(0) == gl.GL_PROJECTION_MATRIX:
-            result.append((last, tracker.projection))
-            last = None
+            seg.projection = tracker.projection
+            result.append(seg)
+            seg = Segment()
+        elif not seg.in_frame:
+            seg.handler.append((c.name,) + tuple(c.values()))
     return result
+
+
+def handler_calls(kind, expect):
+    """The GL calls the panel's handler makes for a step, before the frame."""
+    if kind == 'cull':
+        return [('glEnable' if expect.cull else 'glDisable', gl.GL_CULL_FACE)]
+    if kind == 'fov':
+        return [('glMatrixMode', gl.GL_PROJECTION), ('glLoadIdentity',),
+                ('glMultMatrixd', model.projection(*expect.fov)),
+                ('glMatrixMode', gl.GL_MODELVIEW)]
+    return []
 
 
 class ControlsInTheStream(ViewerTest):
@@ -55,31 +82,32 @@ class ControlsInTheStream(ViewerTest):
         panel = Panel(viewer)
         start = Expect()
         steps = [
-            (None, start),
-            (lambda: panel.click('Points'), start.but(mode=gl.GL_POINT)),
-            (lambda: panel.click('Solid'), start.but(mode=gl.GL_FILL)),
-            (lambda: panel.click('Light On/Off'), start.but(mode=gl.GL_FILL, light=True)),
-            (lambda: panel.click('Light On/Off'), start.but(mode=gl.GL_FILL)),
-            (lambda: panel.click('Wireframe'), start),
-            (lambda: panel.click('Backface culling'), start.but(cull=False)),
-            (lambda: panel.click('Backface culling'), start),
-            (lambda: panel.enter('# Subdivisions', '2'), start.but(triangles=320)),
-            (lambda: panel.enter('# Subdivisions', '3'), start.but(triangles=1280)),
-            (lambda: panel.enter('# Subdivisions', '9'), start),
-            (lambda: panel.enter('Hfov', '90'), start.but(fov=(90.0, 60.0))),
-            (lambda: panel.enter('Hfov', '60'), start),
-            (lambda: panel.enter('Vfov', '30'), start.but(fov=(60.0, 30.0))),
-            (lambda: panel.enter('Hfov', '200'), start.but(fov=(10.0, 30.0))),
-            (lambda: panel.enter('Hfov', '9.5'), start.but(fov=(180.0, 30.0))),
-            (lambda: panel.enter('Vfov', '180.5'), start.but(fov=(180.0, 10.0))),
-            (lambda: panel.enter('Vfov', '-20'), start.but(fov=(180.0, 180.0))),
+            (None, None, start),
+            ('draw', lambda: panel.click('Points'), start.but(mode=gl.GL_POINT)),
+            ('draw', lambda: panel.click('Solid'), start.but(mode=gl.GL_FILL)),
+            ('draw', lambda: panel.click('Light On/Off'), start.but(mode=gl.GL_FILL, light=True)),
+            ('draw', lambda: panel.click('Light On/Off'), start.but(mode=gl.GL_FILL)),
+            ('draw', lambda: panel.click('Wireframe'), start),
+            ('cull', lambda: panel.click('Backface culling'), start.but(cull=False)),
+            ('cull', lambda: panel.click('Backface culling'), start),
+            ('draw', lambda: panel.enter('# Subdivisions', '2'), start.but(triangles=320)),
+            ('draw', lambda: panel.enter('# Subdivisions', '3'), start.but(triangles=1280)),
+            ('draw', lambda: panel.enter('# Subdivisions', '9'), start),
+            ('fov', lambda: panel.enter('Hfov', '90'), start.but(fov=(90.0, 60.0))),
+            ('fov', lambda: panel.enter('Hfov', '72.3'), start.but(fov=(72.3, 60.0))),
+            ('fov', lambda: panel.enter('Hfov', '60'), start),
+            ('fov', lambda: panel.enter('Vfov', '30'), start.but(fov=(60.0, 30.0))),
+            ('fov', lambda: panel.enter('Hfov', '200'), start.but(fov=(10.0, 30.0))),
+            ('fov', lambda: panel.enter('Hfov', '9.5'), start.but(fov=(180.0, 30.0))),
+            ('fov', lambda: panel.enter('Vfov', '180.5'), start.but(fov=(180.0, 10.0))),
+            ('fov', lambda: panel.enter('Vfov', '-20'), start.but(fov=(180.0, 180.0))),
             # With a vertical field of 180 degrees the picture shrinks to
             # nothing, so this step changes no pixel.
-            (lambda: panel.enter('Hfov', '45.25'), start.but(fov=(45.25, 180.0), same=True)),
-            (lambda: panel.enter('Vfov', '60'), start.but(fov=(45.25, 60.0))),
+            ('fov', lambda: panel.enter('Hfov', '45.25'), start.but(fov=(45.25, 180.0), same=True)),
+            ('fov', lambda: panel.enter('Vfov', '60'), start.but(fov=(45.25, 60.0))),
         ]
         pictures = []
-        for i, (action, expect) in enumerate(steps):
+        for kind, action, expect in steps:
             before = pictures[-1] if pictures else None
             if action:
                 action()
@@ -101,13 +129,15 @@ class ControlsInTheStream(ViewerTest):
         self.check_pictures(pictures)
         found = segments(gl.load(viewer.trace_path), viewer.drawing)
         self.assertEqual(len(found), len(steps))
-        for i, ((last, projection), (_, expect)) in enumerate(zip(found, steps)):
+        for i, (segment, (kind, _, expect)) in enumerate(zip(found, steps)):
             with self.subTest(step=i):
-                self.check_frame(last, projection, expect)
+                if kind:
+                    self.assertEqual(segment.handler, handler_calls(kind, expect))
+                self.check_frame(segment, expect)
 
-    def check_frame(self, last, projection, expect):
-        self.assertIsNotNone(last, 'no frame drawn before the report')
-        frame, culled = last
+    def check_frame(self, segment, expect):
+        self.assertIsNotNone(segment.last, 'no frame drawn before the report')
+        frame, culled = segment.last
         self.assertEqual(frame.triangles, expect.triangles)
         self.assertEqual(frame.unpaired, 0)
         self.assertEqual(frame.polygon_modes, [(gl.GL_FRONT_AND_BACK, expect.mode)])
@@ -116,7 +146,7 @@ class ControlsInTheStream(ViewerTest):
         self.assertEqual(frame.clears, [gl.GL_COLOR_AND_DEPTH])
         self.assertEqual(frame.colors, [(1.0, 1.0, 1.0)])
         self.assertEqual(culled, expect.cull)
-        self.assertEqual(projection, model.projection(*expect.fov))
+        self.assertEqual(segment.projection, model.projection(*expect.fov))
 
     def check_pictures(self, p):
         lit = [shot.lit() for shot in p]
@@ -137,7 +167,7 @@ class ControlsInTheStream(ViewerTest):
         want = model.projected_bbox(1, aspect=1.5)
         for got, w in zip(box, want):
             self.assertAlmostEqual(got, w, delta=2)
-        self.assertEqual(p[12], start)
+        self.assertEqual(p[13], start)
 
 
 class NavigationControls(ViewerTest):

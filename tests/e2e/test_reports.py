@@ -138,11 +138,15 @@ class DragSequence(ViewerTest):
                          'flipped\n' * expected.camera.flips + reports.CAMERA_TITLE)
         self.check_model_view(viewer, expected)
 
-        # Reset View restores the camera, not the Corvane record.
+        # Reset View restores the camera, not the Corvane record, and leaves
+        # the panel as it was.
+        panel.park()
+        panel_before = viewer.settled_screenshot(viewer.panel)
         panel.click('Reset View')
         self.assertEqual(self.camera_report(viewer), '(0.000, 0.000, 2.500)\n')
         expected.camera.reset()
         self.check_model_view(viewer, expected)
+        self.assertEqual(viewer.settled_screenshot(viewer.panel), panel_before)
 
 
 if __name__ == '__main__':
