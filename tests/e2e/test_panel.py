@@ -121,6 +121,13 @@ class ControlsInTheStream(ViewerTest):
             self.assertEqual(reports.as_floats(opengl), projection_printed(*expect.fov),
                              'projection for fields of view %s' % (expect.fov,))
             self.assertPrintedClose(corvane, reports.as_floats(opengl), 1e-6, 'Corvane projection')
+        # A left press in the drawing window asks for a frame; a right or a
+        # middle press does not.
+        presses = ((1, True), (3, False), (2, False))
+        for button, _ in presses:
+            viewer.click(viewer.drawing, 150, 150, button)
+            self.settle(viewer)
+            self.projection_report(viewer)
         out_mark, err_mark = viewer.out.mark(), viewer.err.mark()
         panel.click('Quit')
         self.assertEqual(viewer.wait_exit(), 0)
@@ -128,7 +135,10 @@ class ControlsInTheStream(ViewerTest):
 
         self.check_pictures(pictures)
         found = segments(gl.load(viewer.trace_path), viewer.drawing)
-        self.assertEqual(len(found), len(steps))
+        self.assertEqual(len(found), len(steps) + len(presses))
+        for segment, (button, redraws) in zip(found[len(steps):], presses):
+            self.assertEqual(segment.last is not None, redraws, 'button %d' % button)
+            self.assertEqual(segment.handler, [])
         for i, (segment, (kind, _, expect)) in enumerate(zip(found, steps)):
             with self.subTest(step=i):
                 if kind:

@@ -18,7 +18,7 @@ START_PROJECTION_ROWS = [
 # Keys the drawing window must ignore: lower-case report letters, other
 # characters, and keys that reach GLUT as special keys.
 SILENT_KEYS = ['c', 'p', 'slash', 'a', 'x', 'space', 'Return', 'BackSpace', '1', 'Tab',
-               'F1', 'Left', 'Up', 'Home', 'Delete', 'comma', 'period', 'q']
+               'F1', 'Left', 'Up', 'Home', 'Delete', 'comma', 'period', 'q', 'ctrl+c', 'alt+p']
 
 
 def rows(matrix):
@@ -111,6 +111,7 @@ class DragSequence(ViewerTest):
         ('ROTATE', 'X', False, 1, [(200, 100), (200, 117), (190, 117)]),
         ('ROTATE', 'Y', False, 1, [(50, 50), (80, 52), (60, 70)]),
         ('ROTATE', 'Z', False, 3, [(300, 300), (290, 340), (291, 341)]),
+        ('ROTATE', 'Y', True, 2, [(60, 60), (45, 61)]),          # no aiming while rotating
         ('TRANSLATE', 'Z', True, 1, [(200, 200), (200, 190), (205, 185)]),
         ('TRANSLATE', 'X', True, 1, [(120, 120), (130, 125), (126, 120)]),
         ('TRANSLATE', 'Y', False, 1, [(220, 220), (220, 228)]),
@@ -120,7 +121,7 @@ class DragSequence(ViewerTest):
         viewer = self.start_viewer()
         panel = Panel(viewer)
         expected = model.Viewer()
-        err_mark = viewer.err.mark()
+        err_mark, err = viewer.err.mark(), ''
         for mode, axis, look, button, points in self.SEQUENCE:
             panel.select(mode)
             panel.select(axis)
@@ -129,13 +130,16 @@ class DragSequence(ViewerTest):
             expected.axis = 'XYZ'.index(axis)
             expected.look_at = int(look)
             viewer.drag(points, button=button)
+            if button == 2:
+                err += reports.pixel_line(*points[0])
+            flips = expected.camera.flips
             expected.press(*points[0])
             for p in points[1:]:
                 expected.move(*p)
+            err += 'flipped\n' * (expected.camera.flips - flips)
         self.assertEqual(self.camera_report(viewer),
                          reports.printed_vector(expected.camera.eye.tuple()))
-        self.assertEqual(viewer.err.text(err_mark),
-                         'flipped\n' * expected.camera.flips + reports.CAMERA_TITLE)
+        self.assertEqual(viewer.err.text(err_mark), err + reports.CAMERA_TITLE)
         self.check_model_view(viewer, expected)
 
         # Reset View restores the camera, not the Corvane record, and leaves
