@@ -105,6 +105,12 @@ class ControlsInTheStream(ViewerTest):
             # nothing, so this step changes no pixel.
             ('fov', lambda: panel.enter('Hfov', '45.25'), start.but(fov=(45.25, 180.0), same=True)),
             ('fov', lambda: panel.enter('Vfov', '60'), start.but(fov=(45.25, 60.0))),
+            # Controls that take effect at the next drag still get a frame.
+            ('draw', lambda: panel.click('Look at Object'), start.but(fov=(45.25, 60.0), same=True)),
+            ('draw', lambda: panel.click('ROTATE'), start.but(fov=(45.25, 60.0), same=True)),
+            ('draw', lambda: panel.click('X'), start.but(fov=(45.25, 60.0), same=True)),
+            ('draw', lambda: panel.click('Reset View'), start.but(fov=(45.25, 60.0), same=True)),
+            ('draw', lambda: panel.click('Look at Object'), start.but(fov=(45.25, 60.0), same=True)),
         ]
         pictures = []
         for kind, action, expect in steps:
@@ -122,10 +128,13 @@ class ControlsInTheStream(ViewerTest):
                              'projection for fields of view %s' % (expect.fov,))
             self.assertPrintedClose(corvane, reports.as_floats(opengl), 1e-6, 'Corvane projection')
         # A left press in the drawing window asks for a frame; a right or a
-        # middle press does not.
-        presses = ((1, True), (3, False), (2, False))
+        # middle press does not, nor does a report key.
+        presses = ((1, True), (3, False), (2, False), ('question', False))
         for button, _ in presses:
-            viewer.click(viewer.drawing, 150, 150, button)
+            if button == 'question':
+                self.model_view_report(viewer)
+            else:
+                viewer.click(viewer.drawing, 150, 150, button)
             self.settle(viewer)
             self.projection_report(viewer)
         out_mark, err_mark = viewer.out.mark(), viewer.err.mark()
@@ -137,8 +146,9 @@ class ControlsInTheStream(ViewerTest):
         found = segments(gl.load(viewer.trace_path), viewer.drawing)
         self.assertEqual(len(found), len(steps) + len(presses))
         for segment, (button, redraws) in zip(found[len(steps):], presses):
-            self.assertEqual(segment.last is not None, redraws, 'button %d' % button)
-            self.assertEqual(segment.handler, [])
+            self.assertEqual(segment.last is not None, redraws, 'button %s' % button)
+            if button != 'question':
+                self.assertEqual(segment.handler, [])
         for i, (segment, (kind, _, expect)) in enumerate(zip(found, steps)):
             with self.subTest(step=i):
                 if kind:

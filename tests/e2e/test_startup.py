@@ -9,6 +9,7 @@ from e2e_common import ViewerTest
 from panel import Panel, RADIO_GROUPS, CHECKBOXES, SPINNERS, START_SELECTION
 
 IGNORED = ('glFlush',)
+GLX_DOUBLEBUFFER, GLX_ALPHA_SIZE, GLX_DEPTH_SIZE = 5, 11, 12
 
 
 def expected_first_frame():
@@ -106,6 +107,13 @@ class FirstFrame(ViewerTest):
             if c.drawable == drawing and not c.name.startswith('glX') and c.name not in IGNORED:
                 first.append(as_tuple(c))
         self.assertEqual(first, expected_first_frame())
+        # The drawing window, created first, asks for double buffering with
+        # alpha and depth.
+        config = next(c for c in calls if c.name == 'glXChooseFBConfig')
+        attributes = dict(zip(config.arg(2)[0::2], config.arg(2)[1::2]))
+        self.assertEqual(attributes.get(GLX_DOUBLEBUFFER), 1)
+        self.assertGreaterEqual(attributes.get(GLX_ALPHA_SIZE, 0), 1)
+        self.assertGreaterEqual(attributes.get(GLX_DEPTH_SIZE, 0), 1)
 
 
 if __name__ == '__main__':

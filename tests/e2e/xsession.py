@@ -227,8 +227,12 @@ class ViewerProcess:
         self.out = Stream(self.proc.stdout, drop)
         self.err = Stream(self.proc.stderr, drop)
         self.status = None
-        self.drawing = self._find_window(DRAWING_TITLE)
-        self.panel = self._find_window(PANEL_TITLE)
+        try:
+            self.drawing = self._find_window(DRAWING_TITLE)
+            self.panel = self._find_window(PANEL_TITLE)
+        except BaseException:
+            self.cleanup()
+            raise
 
     # --- windows -----------------------------------------------------------
 
