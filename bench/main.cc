@@ -7,8 +7,10 @@
 // not the ones to publish.
 
 #include <GL/freeglut.h>
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -71,6 +73,20 @@ void reportLitReferenceCheck() {
   glEnable(GL_CULL_FACE);
   renderMode = savedMode;
   lightOn = savedLight;
+}
+
+// The hook must see an allocation made here and one made inside the C
+// library, or its zeros would mean nothing.
+void reportHookCheck() {
+  bench::startCountingAllocations();
+  int* own = new int(1);
+  benchmark::DoNotOptimize(own);
+  char* copy = strdup("bench");
+  benchmark::DoNotOptimize(copy);
+  const bench::AllocationCount count = bench::stopCountingAllocations();
+  free(copy);
+  delete own;
+  bench::ResultLine("hook_check").add("count", count).print();
 }
 
 void reportFrameAllocations() {
@@ -147,6 +163,7 @@ int main(int argc, char** argv) {
   reportContext();
   reportReferenceCheck();
   reportLitReferenceCheck();
+  reportHookCheck();
   reportFrameAllocations();
   reportDragAllocations();
   reportPanelAllocations();
