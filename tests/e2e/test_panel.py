@@ -29,6 +29,19 @@ def projection_printed(hfov, vfov):
     return [float('%f' % model.f32(v)) for v in model.projection(hfov, vfov)]
 
 
+_SPHERES = {}
+
+
+def sphere_calls(depth):
+    """Per triangle, the (call, point) pairs a frame sends: each corner's
+    normal (the point itself) and then the corner."""
+    if depth not in _SPHERES:
+        _SPHERES[depth] = [[(name, p) for p in triangle
+                            for name in ('glNormal3fv', 'glVertex3fv')]
+                           for triangle in model.icosphere(depth)]
+    return _SPHERES[depth]
+
+
 class Segment:
     """The drawing window's calls between two projection reports (the
     markers): what the panel's handler did before the next frame, the last
@@ -160,6 +173,8 @@ class ControlsInTheStream(ViewerTest):
         frame, culled = segment.last
         self.assertEqual(frame.triangles, expect.triangles)
         self.assertEqual(frame.unpaired, 0)
+        depth = {80: 1, 320: 2, 1280: 3}[expect.triangles]
+        self.assertTrue(frame.vertices == sphere_calls(depth), 'vertices at depth %d' % depth)
         self.assertEqual(frame.polygon_modes, [(gl.GL_FRONT_AND_BACK, expect.mode)])
         lights = [s for s in frame.switches if s[1] in (gl.GL_LIGHTING, gl.GL_LIGHT0)]
         self.assertEqual(lights, [(expect.light, gl.GL_LIGHTING), (expect.light, gl.GL_LIGHT0)])
