@@ -321,6 +321,24 @@ class ViewerProcess:
                                     what='the camera report')
         return out, err
 
+    SYNC_PIXEL = (399, 0)
+
+    def sync(self, timeout=30):
+        """Waits until every event sent so far has been handled, whatever
+        the viewer printed meanwhile: a middle press at a pixel nothing else
+        presses prints a line of its own, after all earlier output. Then waits
+        for the standard output to be quiet, so that the next mark is clean."""
+        err_mark = self.err.mark()
+        self.click(self.drawing, *self.SYNC_PIXEL, button=2)
+        line = 'Coordinates of the pixel (%d, %d)\n' % self.SYNC_PIXEL
+        self.err.wait_for(lambda t: line in t, err_mark, timeout=timeout, what='the sync line')
+        sizes = [self.out.mark()]
+
+        def quiet():
+            sizes.append(self.out.mark())
+            return len(sizes) > 5 and sizes[-1] == sizes[-6]
+        wait_until(quiet, timeout, 'a quiet standard output', interval=0.04)
+
     # --- life --------------------------------------------------------------
 
     def alive(self):
