@@ -103,7 +103,8 @@ class Panel:
         shot = shot or self.viewer.screenshot(self.viewer.panel)
         x, y = self.at(name)
         r = INDICATOR_RADIUS
-        return shot.count(lambda p: p == INDICATOR_COLOUR, (x - r, y - r, 2 * r + 1, 2 * r + 1)) > 15
+        box = (x - r, y - r, 2 * r + 1, 2 * r + 1)
+        return shot.count(lambda p: p == INDICATOR_COLOUR, box) > 15
 
     def field_image(self, name, shot=None):
         """The pixels inside a spinner's field frame: its text as shown."""

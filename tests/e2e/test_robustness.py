@@ -140,7 +140,8 @@ class Robustness(ViewerTest):
         viewer.sync()
         viewer.assert_alive()
         growth = viewer.rss_kib() - rss_before
-        self.assertLessEqual(growth, RSS_GROWTH_LIMIT_KIB, 'resident memory grew by %d KiB' % growth)
+        self.assertLessEqual(growth, RSS_GROWTH_LIMIT_KIB,
+                             'resident memory grew by %d KiB' % growth)
         ok, detail = fields_of_view_ok(self.projection_report(viewer)[0])
         self.assertTrue(ok, detail)
         opengl, corvane = self.model_view_report(viewer)

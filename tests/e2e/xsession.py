@@ -276,8 +276,10 @@ class ViewerProcess:
 
     def resize(self, window, width, height):
         self.x.xdotool('windowsize', window, width, height)
-        wait_until(lambda: (lambda g: (g.width, g.height) == (width, height))(self.geometry(window)),
-                   10, 'the window to take %dx%d' % (width, height))
+        def resized():
+            g = self.geometry(window)
+            return (g.width, g.height) == (width, height)
+        wait_until(resized, 10, 'the window to take %dx%d' % (width, height))
 
     # --- input -------------------------------------------------------------
 
