@@ -1,5 +1,8 @@
 #include "bench/panel_bench.h"
 
+// Before Xlib, whose macros (None among them) would clash with its names.
+#include "glui/layout.h"
+
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -13,6 +16,15 @@ namespace {
 
 constexpr char kPanelTitle[] = "Tavrin Assignment 3";
 constexpr int kWarmUp = 5;
+
+// Two pointer positions in the panel: the window's margin, and the middle of
+// the first radio button ("Points", at the top of the first framed panel). A
+// move between them changes what is hovered, so each one redraws the panel.
+constexpr int kMarginX = glui_detail::kMargin / 2;
+constexpr int kMarginY = glui_detail::kMargin / 2;
+constexpr int kControlX = glui_detail::kMargin + glui_detail::kPanelInset + glui_detail::kBoxSize / 2;
+constexpr int kControlY =
+    glui_detail::kMargin + glui_detail::kPanelHeader + glui_detail::kRowHeight / 2;
 
 // The panel's X window, found by its title among the top-level windows (the
 // toolkit keeps its GLUT id to itself).
@@ -98,7 +110,8 @@ PanelAllocations countPanelAllocations(int count) {
   result.frames = count;
 
   for (int i = 0; i < kWarmUp + count; ++i) {
-    sendMotion(display, panel, 20 + i % 2, 20);
+    const bool onControl = i % 2 == 0;
+    sendMotion(display, panel, onControl ? kControlX : kMarginX, onControl ? kControlY : kMarginY);
     countLoopRound(i < kWarmUp ? ignored : result.eventTotal);
   }
   result.events = count;

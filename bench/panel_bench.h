@@ -20,8 +20,9 @@ struct PanelAllocations {
   AllocationCount eventTotal;  // over all events, each with the frame it causes
 };
 
-// Redraws the panel `count` times, then sends it `count` pointer motions,
-// counting the allocations of each.
+// Redraws the panel `count` times (an Expose each), then sends it `count`
+// pointer motions that each change the hovered control, counting the
+// allocations of each with the redraw it causes.
 PanelAllocations countPanelAllocations(int count);
 
 }  // namespace bench
