@@ -25,7 +25,8 @@ namespace {
 
 constexpr int kMinDepth = 1;
 constexpr int kMaxDepth = 8;
-// Depths whose feedback fits comfortably in memory for the identity check.
+// The deepest level whose feedback fits comfortably in memory for the
+// identity check.
 constexpr int kCheckedDepth = 6;
 
 struct Settings {
