@@ -1,0 +1,72 @@
+#ifndef TESTS_SUPPORT_BITS_H_
+#define TESTS_SUPPORT_BITS_H_
+
+// Bit-for-bit comparison of floats and of the viewer's float types, for the
+// results whose rounding is fixed: tells -0.0 from +0.0 and matches a NaN with
+// the same NaN. Use as EXPECT_TRUE(sameBits(want, got)); a failure names the
+// first differing element in hexadecimal.
+//
+// Header only, so a test that compares no matrices needs no Corvane library.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <ios>
+
+#include "camera/vector3.h"
+#include "corvane/matrix4.h"
+
+namespace testsupport {
+
+inline ::testing::AssertionResult sameFloats(const float* want, const float* got, int count) {
+  for (int k = 0; k < count; ++k) {
+    if (std::memcmp(want + k, got + k, sizeof(float)) != 0) {
+      return ::testing::AssertionFailure() << "element " << k << ": want " << std::hexfloat
+                                           << want[k] << ", got " << got[k];
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult sameBits(float want, float got) {
+  return sameFloats(&want, &got, 1);
+}
+
+inline ::testing::AssertionResult sameBits(const Vector3& want, const Vector3& got) {
+  const float w[3] = {want.x, want.y, want.z};
+  const float g[3] = {got.x, got.y, got.z};
+  return sameFloats(w, g, 3);
+}
+
+// Matrices in OpenGL's column-major order, as Matrix4 stores them and
+// glGetFloatv writes them.
+inline ::testing::AssertionResult sameBits(const Matrix4& want, const Matrix4& got) {
+  return sameFloats(want.data(), got.data(), 16);
+}
+
+inline ::testing::AssertionResult sameBits(const std::array<float, 16>& want,
+                                           const std::array<float, 16>& got) {
+  return sameFloats(want.data(), got.data(), 16);
+}
+
+inline ::testing::AssertionResult sameBits(const Matrix4& want, const std::array<float, 16>& got) {
+  return sameFloats(want.data(), got.data(), 16);
+}
+
+inline Matrix4 translation(float tx, float ty, float tz) {
+  Matrix4 m;
+  m.setTranslation(tx, ty, tz);
+  return m;
+}
+
+// angle in degrees, as setRotation takes it.
+inline Matrix4 rotation(float degrees, Vector3 axis) {
+  Matrix4 m;
+  m.setRotation(degrees, axis);
+  return m;
+}
+
+}  // namespace testsupport
+
+#endif  // TESTS_SUPPORT_BITS_H_
