@@ -9,31 +9,22 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <map>
-#include <utility>
 #include <vector>
 
 #include "app/state.h"
+#include "tests/support/bits.h"
 #include "tests/support/capture.h"
 #include "tests/support/gl_context.h"
 
 namespace {
 
+using testsupport::sameFloats;
 using Point = std::array<float, 3>;
 using Triangle = std::array<Point, 3>;
+using FedVertex = std::array<float, 7>;  // window x, y, z, then red, green, blue, alpha
+using FedTriangle = std::array<FedVertex, 3>;
 
-bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-::testing::AssertionResult samePoint(const Point& got, const Point& want) {
-  for (int k = 0; k < 3; ++k) {
-    if (!sameBits(got[k], want[k])) {
-      return ::testing::AssertionFailure()
-             << "coordinate " << k << ": got " << got[k] << ", want " << want[k];
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
+constexpr int kPerTriangle = 2 + 3 * 7;  // polygon token, count, three vertices
 
 double length(const Point& p) {
   return std::sqrt(double{p[0]} * p[0] + double{p[1]} * p[1] + double{p[2]} * p[2]);
@@ -53,54 +44,26 @@ bool counterClockwiseFromOutside(const Triangle& t) {
   return normal[0] * centroid[0] + normal[1] * centroid[1] + normal[2] * centroid[2] > 0.0;
 }
 
-// ---------------------------------------------------------------------------
-// Feedback capture.
-
-struct Primitive {
-  GLenum token;
-  std::vector<std::vector<float>> vertices;
-};
-
-// Draws one frame in feedback mode and splits the buffer into primitives.
-// valuesPerVertex must match `type` (2 for GL_2D, 7 for GL_3D_COLOR in RGBA).
-std::vector<Primitive> captureFrame(GLenum type, int valuesPerVertex, std::size_t capacity) {
-  std::vector<float> buffer(capacity);
-  glFeedbackBuffer(static_cast<GLsizei>(capacity), type, buffer.data());
+// Draws one frame in feedback mode, with room for one primitive more than
+// `expected` so that too many overflow; fails unless every one is a triangle.
+std::vector<FedTriangle> feedbackFrame(std::size_t expected) {
+  std::vector<float> buffer(expected * kPerTriangle + 1);
+  glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
   glRenderMode(GL_FEEDBACK);
   drawIcosphere();
   const GLint used = glRenderMode(GL_RENDER);
-  std::vector<Primitive> primitives;
-  if (used < 0) {
-    ADD_FAILURE() << "feedback buffer of " << capacity << " values overflowed";
-    return primitives;
-  }
-  auto readVertex = [&](std::size_t& at) {
-    std::vector<float> v(buffer.begin() + at, buffer.begin() + at + valuesPerVertex);
-    at += valuesPerVertex;
-    return v;
-  };
-  for (std::size_t at = 0; at < static_cast<std::size_t>(used);) {
-    Primitive p{static_cast<GLenum>(buffer[at++]), {}};
-    int count = 0;
-    switch (p.token) {
-      case GL_POINT_TOKEN: count = 1; break;
-      case GL_LINE_TOKEN:
-      case GL_LINE_RESET_TOKEN: count = 2; break;
-      case GL_POLYGON_TOKEN: count = static_cast<int>(buffer[at++]); break;
-      default:
-        ADD_FAILURE() << "unexpected feedback token " << p.token;
-        return primitives;
+  std::vector<FedTriangle> triangles;
+  if (used < 0) ADD_FAILURE() << "more than " << expected << " primitives";
+  for (GLint at = 0; at + kPerTriangle <= used; at += kPerTriangle) {
+    if (buffer[at] != GL_POLYGON_TOKEN || buffer[at + 1] != 3.0f) {
+      ADD_FAILURE() << "not a triangle at " << at;
+      return {};
     }
-    for (int i = 0; i < count; ++i) p.vertices.push_back(readVertex(at));
-    primitives.push_back(std::move(p));
+    FedTriangle t;
+    for (int j = 0; j < 3; ++j) std::copy_n(&buffer[at + 2 + 7 * j], 7, t[j].begin());
+    triangles.push_back(t);
   }
-  return primitives;
-}
-
-int countTokens(const std::vector<Primitive>& primitives, GLenum token) {
-  int n = 0;
-  for (const Primitive& p : primitives) n += p.token == token ? 1 : 0;
-  return n;
+  return triangles;
 }
 
 std::size_t trianglesAt(int depth) { return std::size_t{20} << (2 * depth); }
@@ -126,14 +89,14 @@ class IcosphereFeedbackTest : public ::testing::Test {
   // Triangles as (x, y, z) in object coordinates. Window y and z are rounded
   // on their way out of OpenGL, so each coordinate is read from window x in a
   // pass of its own, with a model-view that turns object axis `axis` onto eye
-  // x (a rotation, so winding is kept). With lighting on, each pass also
-  // checks the normals: OpenGL's default light shines along eye z, so a
-  // vertex's red is 0.04 + 0.8 * max(0, eye-z of its normal), and the normal
-  // sent with a vertex must be the vertex itself.
-  std::vector<Triangle> captureTriangles() {
+  // x (a rotation, so winding is kept). Lighting is on, and each pass checks
+  // the normals: OpenGL's default light shines along eye z, so a vertex's red
+  // is 0.04 + 0.8 * max(0, eye-z of its normal), and the normal sent with a
+  // vertex must be the vertex itself.
+  static std::vector<Triangle> captureTriangles() {
     lightOn = 1;
     const std::size_t expected = trianglesAt(subdivisions);
-    std::vector<Primitive> passes[3];
+    std::vector<FedTriangle> passes[3];
     for (int axis = 0; axis < 3; ++axis) {
       GLfloat rotation[16] = {};
       rotation[4 * axis + 0] = 1.0f;
@@ -141,55 +104,37 @@ class IcosphereFeedbackTest : public ::testing::Test {
       rotation[4 * ((axis + 2) % 3) + 2] = 1.0f;
       rotation[15] = 1.0f;
       glLoadMatrixf(rotation);
-      passes[axis] = captureFrame(GL_3D_COLOR, 7, expected * (2 + 3 * 7));
+      passes[axis] = feedbackFrame(expected);
       if (passes[axis].size() != expected) {
         ADD_FAILURE() << "captured " << passes[axis].size() << " triangles, want " << expected;
         return {};
-      }
-      for (const Primitive& p : passes[axis]) {
-        if (p.token != GL_POLYGON_TOKEN || p.vertices.size() != 3) {
-          ADD_FAILURE() << "not a triangle: token " << p.token;
-          return {};
-        }
       }
     }
     std::vector<Triangle> triangles(expected);
     for (int axis = 0; axis < 3; ++axis) {
       for (std::size_t i = 0; i < expected; ++i) {
-        for (int j = 0; j < 3; ++j) triangles[i][j][axis] = passes[axis][i].vertices[j][0];
+        for (int j = 0; j < 3; ++j) triangles[i][j][axis] = passes[axis][i][j][0];
       }
     }
-    for (int axis = 0; axis < 3; ++axis) checkLighting(passes[axis], triangles, (axis + 2) % 3);
+    for (int axis = 0; axis < 3; ++axis) {
+      const int eyeZ = (axis + 2) % 3;
+      int wrong = 0;
+      for (std::size_t i = 0; i < expected; ++i) {
+        for (int j = 0; j < 3; ++j) {
+          const double lit = 0.04 + 0.8 * std::max(0.0f, triangles[i][j][eyeZ]);
+          wrong += std::fabs(passes[axis][i][j][3] - lit) > 1e-5 ? 1 : 0;
+        }
+      }
+      EXPECT_EQ(wrong, 0) << "vertices lit as if their normal were not the vertex";
+    }
     return triangles;
-  }
-
-  static void checkLighting(const std::vector<Primitive>& pass,
-                            const std::vector<Triangle>& triangles, int eyeZAxis) {
-    int wrong = 0;
-    for (std::size_t i = 0; i < pass.size(); ++i) {
-      for (int j = 0; j < 3; ++j) {
-        const double normalZ = std::max(0.0f, triangles[i][j][eyeZAxis]);
-        wrong += std::fabs(pass[i].vertices[j][3] - (0.04 + 0.8 * normalZ)) > 1e-5 ? 1 : 0;
-      }
-    }
-    EXPECT_EQ(wrong, 0) << "vertices lit as if their normal were not the vertex";
   }
 };
 
 TEST_F(IcosphereFeedbackTest, DrawsTwentyTimesFourToTheDepthTrianglesPerFrame) {
-  for (int depth : {1, 2, 3, 4, 6}) {
+  for (int depth : {1, 2, 3, 6}) {
     subdivisions = depth;
-    const std::size_t want = trianglesAt(depth);
-    const auto primitives = captureFrame(GL_2D, 2, want * (2 + 3 * 2) + 1);
-    EXPECT_EQ(primitives.size(), want) << "depth " << depth;
-    EXPECT_EQ(static_cast<std::size_t>(countTokens(primitives, GL_POLYGON_TOKEN)), want);
-  }
-}
-
-TEST_F(IcosphereFeedbackTest, DepthZeroOrBelowDrawsTheBareIcosahedron) {
-  for (int depth : {0, -1, -5}) {
-    subdivisions = depth;
-    EXPECT_EQ(captureFrame(GL_2D, 2, 20 * 8 + 1).size(), 20u) << "depth " << depth;
+    EXPECT_EQ(feedbackFrame(trianglesAt(depth)).size(), trianglesAt(depth)) << "depth " << depth;
   }
 }
 
@@ -210,7 +155,7 @@ TEST_F(IcosphereFeedbackTest, FirstFaceAtDepthOneArrivesBitExactInDrawingOrder) 
   const Point m14 = normalizedMidpoint(p1, p4);
   const Point m40 = normalizedMidpoint(p4, p0);
   const Point m01 = normalizedMidpoint(p0, p1);
-  EXPECT_TRUE(samePoint(m01, {0, 0, 1}));
+  EXPECT_TRUE(sameFloats(Point{0, 0, 1}.data(), m01.data(), 3));
   for (int k = 0; k < 3; ++k) {
     const double shown[3] = {0.309017, 0.5, 0.809017};
     EXPECT_NEAR(m14[k], shown[k], 5e-7);
@@ -222,7 +167,8 @@ TEST_F(IcosphereFeedbackTest, FirstFaceAtDepthOneArrivesBitExactInDrawingOrder) 
   const Triangle want[4] = {{p1, m14, m01}, {p4, m40, m14}, {p0, m01, m40}, {m14, m40, m01}};
   for (int t = 0; t < 4; ++t) {
     for (int j = 0; j < 3; ++j) {
-      EXPECT_TRUE(samePoint(got[t][j], want[t][j])) << "triangle " << t << " corner " << j;
+      EXPECT_TRUE(sameFloats(want[t][j].data(), got[t][j].data(), 3))
+          << "triangle " << t << " corner " << j;
     }
   }
 }
@@ -240,105 +186,22 @@ TEST_F(IcosphereFeedbackTest, EveryVertexIsOnTheUnitSphereAndEveryTriangleFacesO
   EXPECT_EQ(clockwise, 0);
 }
 
-TEST_F(IcosphereFeedbackTest, RenderModeGivesPointsLinesOrFilledTriangles) {
-  renderMode = 0;
-  const auto points = captureFrame(GL_2D, 2, 80 * 3 * 3);
-  EXPECT_EQ(countTokens(points, GL_POINT_TOKEN), 80 * 3) << "every corner of every triangle";
-  EXPECT_EQ(points.size(), 80u * 3);
-
-  renderMode = 1;
-  const auto lines = captureFrame(GL_2D, 2, 80 * 3 * 5);
-  EXPECT_EQ(countTokens(lines, GL_LINE_TOKEN) + countTokens(lines, GL_LINE_RESET_TOKEN), 80 * 3);
-  EXPECT_EQ(lines.size(), 80u * 3);
-
-  renderMode = 2;
-  EXPECT_EQ(countTokens(captureFrame(GL_2D, 2, 80 * 8), GL_POLYGON_TOKEN), 80);
-}
-
-TEST_F(IcosphereFeedbackTest, LightingFollowsLightOnAndTheGlSwitchesStaySet) {
-  lightOn = 1;
-  drawIcosphere();
-  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-  lightOn = 0;
-  renderMode = 0;
-  drawIcosphere();
-  EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-  EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
-  GLint modes[2];
-  glGetIntegerv(GL_POLYGON_MODE, modes);
-  EXPECT_EQ(modes[0], GL_POINT);
-  EXPECT_EQ(modes[1], GL_POINT);
-  // Culling and the depth test belong to start-up and the panel.
-  EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
-}
-
-// ---------------------------------------------------------------------------
-// The tables and normalizePoint, without OpenGL.
-
-TEST(IcosahedronTablesTest, CoordinatesAreTheGoldenRatioPairRoundedToFloat) {
-  const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
-  const double norm = std::sqrt(1.0 + phi * phi);
-  EXPECT_TRUE(sameBits(icoShort, static_cast<float>(1.0 / norm)));
-  EXPECT_TRUE(sameBits(icoLong, static_cast<float>(phi / norm)));
-  EXPECT_EQ(double{icoShort}, 0.52573108673095703125);
-  EXPECT_EQ(double{icoLong}, 0.850650787353515625);
-}
-
-// A closed, consistently wound surface: each directed edge once, its reverse
-// once; 30 edges, 5 faces at every vertex, equal edges, all faces outward.
-TEST(IcosahedronTablesTest, FacesCloseARegularOutwardWoundIcosahedron) {
-  std::map<std::pair<int, int>, int> directed;
-  int facesAt[12] = {};
-  for (const auto& face : icosahedronFaces) {
-    Triangle t;
-    for (int j = 0; j < 3; ++j) {
-      ++directed[{face[j], face[(j + 1) % 3]}];
-      ++facesAt[face[j]];
-      for (int k = 0; k < 3; ++k) t[j][k] = icosahedronVertices[face[j]][k];
-    }
-    EXPECT_TRUE(counterClockwiseFromOutside(t));
-  }
-  EXPECT_EQ(directed.size(), 60u);
-  for (const auto& [edge, count] : directed) {
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(directed.count({edge.second, edge.first}), 1u);
-    Point a;
-    for (int k = 0; k < 3; ++k) {
-      a[k] = icosahedronVertices[edge.first][k] - icosahedronVertices[edge.second][k];
-    }
-    EXPECT_NEAR(length(a), 2.0 * icoShort, 1e-6);
-  }
-  for (int count : facesAt) EXPECT_EQ(count, 5);
-  for (const auto& v : icosahedronVertices) EXPECT_NEAR(length({v[0], v[1], v[2]}), 1.0, 1e-7);
-}
-
-TEST(NormalizePointTest, ScalesOntoTheUnitSphere) {
-  float p[3] = {3, 0, 4};
-  normalizePoint(p);
-  EXPECT_TRUE(samePoint({p[0], p[1], p[2]}, {0.6f, 0.0f, 0.8f}));
-
-  // The midpoint of base vertices 0 and 1 is (0, 0, icoLong): exactly (0, 0, 1).
-  float m[3] = {0, 0, icoLong};
-  normalizePoint(m);
-  EXPECT_TRUE(samePoint({m[0], m[1], m[2]}, {0, 0, 1}));
-
-  // Here the length in double, rounded once, is 0.37416574f; summing the
-  // squares in float would give the next float up and other quotients.
+TEST(NormalizePointTest, DividesByTheLengthRoundedOnceAndReportsZero) {
+  // The length in double, rounded once, is 0.37416574f; summing the squares
+  // in float would give the next float up and other quotients.
   float q[3] = {0.1f, 0.2f, 0.3f};
   normalizePoint(q);
-  EXPECT_TRUE(samePoint({q[0], q[1], q[2]},
-                        {0.26726123690605164f, 0.5345224738121033f, 0.8017837405204773f}));
-}
+  const float unit[3] = {0.26726123690605164f, 0.5345224738121033f, 0.8017837405204773f};
+  EXPECT_TRUE(sameFloats(unit, q, 3));
 
-TEST(NormalizePointTest, ZeroPointIsReportedAndLeftZero) {
-  float p[3] = {0, 0, 0};
+  float zero[3] = {0, 0, 0};
   testsupport::CapturedStreams streams;
-  normalizePoint(p);
+  normalizePoint(zero);
   streams.stop();
   EXPECT_EQ(streams.err(), "Zero length vector\n");
   EXPECT_EQ(streams.out(), "");
-  EXPECT_TRUE(samePoint({p[0], p[1], p[2]}, {0, 0, 0}));
+  const float zeros[3] = {0, 0, 0};
+  EXPECT_TRUE(sameFloats(zeros, zero, 3));
 }
 
 }  // namespace
