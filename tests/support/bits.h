@@ -13,7 +13,9 @@
 #include <array>
 #include <cstring>
 #include <ios>
+#include <utility>
 
+#include "camera/camera.h"
 #include "camera/vector3.h"
 #include "corvane/matrix4.h"
 
@@ -37,6 +39,17 @@ inline ::testing::AssertionResult sameBits(const Vector3& want, const Vector3& g
   const float w[3] = {want.x, want.y, want.z};
   const float g[3] = {got.x, got.y, got.z};
   return sameFloats(w, g, 3);
+}
+
+// A camera's eye and frame; its stored fields of view are not compared.
+inline ::testing::AssertionResult sameBits(const Camera& want, const Camera& got) {
+  const std::pair<const char*, Vector3 Camera::*> parts[] = {
+      {"eye", &Camera::eye}, {"u", &Camera::u}, {"v", &Camera::v}, {"n", &Camera::n}};
+  for (const auto& [name, part] : parts) {
+    const ::testing::AssertionResult same = sameBits(want.*part, got.*part);
+    if (!same) return ::testing::AssertionFailure() << name << ", " << same.message();
+  }
+  return ::testing::AssertionSuccess();
 }
 
 // Matrices in OpenGL's column-major order, as Matrix4 stores them and
