@@ -2,17 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace glui_detail {
 namespace {
 
-TEST(LimitsTest, ClampKeepsBoundsAndMovesOutsideValuesToTheNearerOne) {
-  const Limits l = makeLimits(LimitKind::Clamp, 1, 8);
+TEST(LimitsTest, ClampMovesOutsideValuesToTheNearerBoundInEitherOrder) {
+  const Limits l = makeLimits(LimitKind::Clamp, 8, 1);
   EXPECT_EQ(applyLimits(1, l), 1);
   EXPECT_EQ(applyLimits(8, l), 8);
   EXPECT_EQ(applyLimits(9, l), 8);
   EXPECT_EQ(applyLimits(-100, l), 1);
+  EXPECT_EQ(applyLimits(1e9, Limits{}), 1e9);
 }
 
 TEST(LimitsTest, WrapSendsAboveToBottomAndBelowToTop) {
@@ -24,55 +23,27 @@ TEST(LimitsTest, WrapSendsAboveToBottomAndBelowToTop) {
   EXPECT_EQ(applyLimits(9.99, l), 180);
 }
 
-TEST(LimitsTest, NoneAndReversedBounds) {
-  EXPECT_EQ(applyLimits(1e9, Limits{}), 1e9);
-  const Limits l = makeLimits(LimitKind::Clamp, 8, 1);
-  EXPECT_EQ(l.lo, 1);
-  EXPECT_EQ(l.hi, 8);
-}
-
-TEST(ParseFiniteTest, AcceptsPlainDecimalNumbers) {
-  EXPECT_EQ(parseFinite("3"), 3.0);
+TEST(ParseTest, FiniteDecimalNumbersOnly) {
   EXPECT_EQ(parseFinite("  3\t"), 3.0);
   EXPECT_EQ(parseFinite("+3"), 3.0);
-  EXPECT_EQ(parseFinite("-3.5"), -3.5);
-  EXPECT_EQ(parseFinite("3."), 3.0);
   EXPECT_EQ(parseFinite("-.5"), -0.5);
-  EXPECT_EQ(parseFinite("1e3"), 1000.0);
+  EXPECT_EQ(parseFinite("3."), 3.0);
   EXPECT_EQ(parseFinite("25E-2"), 0.25);
-}
-
-TEST(ParseFiniteTest, RejectsEverythingElse) {
-  for (const char* junk : {"", "  ", "abc", "1e", "--1", "+-1", "- 1", "1 2", "3x", ".", "+",
-                           "e5", "nan", "inf", "-inf", "infinity", "1e999", "0x10", "1,5"}) {
+  for (const char* junk : {"", "  ", "abc", "1e", "--1", "- 1", "1 2", "3x", ".", "+", "e5",
+                           "nan", "inf", "infinity", "1e999", "0x10", "1,5"}) {
     EXPECT_FALSE(parseFinite(junk).has_value()) << '"' << junk << '"';
   }
 }
 
-TEST(ParseIntTextTest, TakesWholeNumbersOnly) {
-  EXPECT_EQ(parseIntText("3"), 3);
+TEST(ParseTest, IntTextTakesWholeNumbersFloatTextRejectsFloatOverflow) {
   EXPECT_EQ(parseIntText("3.0"), 3);
   EXPECT_EQ(parseIntText("3e2"), 300);
   EXPECT_EQ(parseIntText("-2147483648"), -2147483647 - 1);
   EXPECT_FALSE(parseIntText("3.7").has_value());
   EXPECT_FALSE(parseIntText("2147483648").has_value());
-  EXPECT_FALSE(parseIntText("abc").has_value());
-}
-
-TEST(ParseFloatTextTest, RoundsToFloatAndRejectsFloatOverflow) {
-  const std::optional<float> v = parseFloatText("0.1");
-  ASSERT_TRUE(v.has_value());
-  const float expected = 0.1f;
-  EXPECT_EQ(std::memcmp(&*v, &expected, sizeof expected), 0);
+  EXPECT_EQ(parseFloatText("0.1"), 0.1f);
   EXPECT_TRUE(parseFloatText("3.4e38").has_value());
   EXPECT_FALSE(parseFloatText("1e39").has_value());
-}
-
-TEST(FormatTest, IntsPlainFloatsWithTwoDecimals) {
-  EXPECT_EQ(formatInt(-7), "-7");
-  EXPECT_EQ(formatFloat(60.0f), "60.00");
-  EXPECT_EQ(formatFloat(-0.5f), "-0.50");
-  EXPECT_EQ(formatFloat(60.3712f), "60.37");
 }
 
 }  // namespace
