@@ -219,14 +219,17 @@ TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
   }
 }
 
+// Reset View, as the panel's handler does it: the eye and frame only.
 TEST_F(NavigationTest, ResetViewRestoresTheCameraOnly) {
   activeAxis = 0;
   drag(10, 0);
   navigationMode = 1;
   drag(0, 20);
+  camera.setHfov(75.0f);
   const Matrix4 accumulated = corvaneModelView;
   controlCallback(kResetViewId);
   EXPECT_TRUE(sameBits(Camera(), camera));
+  EXPECT_EQ(camera.hfov, 75.0f);
   EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
   navigationMode = 0;
   drag(10, 0);
