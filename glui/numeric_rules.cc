@@ -80,9 +80,18 @@ std::optional<int> parseIntText(const std::string& text) {
 std::optional<float> parseFloatText(const std::string& text) {
   const std::optional<double> v = parseFinite(text);
   if (!v) return std::nullopt;
-  const float f = static_cast<float>(*v);
+  const float f = narrowToFloat(*v);
   if (!std::isfinite(f)) return std::nullopt;
   return f;
+}
+
+float narrowToFloat(double v) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  // Doubles just above the largest float still round down to it.
+  const double roundsToInfinity = kMax + std::ldexp(1.0, 103);
+  if (v >= roundsToInfinity) return std::numeric_limits<float>::infinity();
+  if (v <= -roundsToInfinity) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
 }
 
 std::string formatInt(int value) { return std::to_string(value); }

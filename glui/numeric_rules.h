@@ -43,6 +43,10 @@ std::optional<int> parseIntText(const std::string& text);
 // to float ("1e39" is rejected).
 std::optional<float> parseFloatText(const std::string& text);
 
+// v rounded to float; values beyond the float range become infinities
+// explicitly rather than through an out-of-range conversion.
+float narrowToFloat(double v);
+
 // Display text: ints in decimal, floats with two decimals ("60.00").
 std::string formatInt(int value);
 std::string formatFloat(float value);

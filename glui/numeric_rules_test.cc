@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace glui_detail {
 namespace {
 
@@ -44,6 +47,12 @@ TEST(ParseTest, IntTextTakesWholeNumbersFloatTextRejectsFloatOverflow) {
   EXPECT_EQ(parseFloatText("0.1"), 0.1f);
   EXPECT_TRUE(parseFloatText("3.4e38").has_value());
   EXPECT_FALSE(parseFloatText("1e39").has_value());
+  // The largest float plus just under half an ulp still rounds down to it.
+  const float largest = std::numeric_limits<float>::max();
+  EXPECT_EQ(narrowToFloat(double{largest} + std::ldexp(1.0, 102)), largest);
+  EXPECT_EQ(narrowToFloat(double{largest} + std::ldexp(1.0, 103)),
+            std::numeric_limits<float>::infinity());
+  EXPECT_EQ(narrowToFloat(-1e300), -std::numeric_limits<float>::infinity());
 }
 
 }  // namespace

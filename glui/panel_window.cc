@@ -9,8 +9,10 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <iterator>
 
 #include "glui/internals.h"
 #include "glui/panel_layout.h"
@@ -112,13 +114,7 @@ void onSpecialUp(int key, int x, int y) {
   }
 }
 void onEntry(int state) {
-  if (state != GLUT_LEFT) return;
-  if (PanelWindow* w = self()) {
-    w->inputEvent([] {
-      ImGuiIO& io = ImGui::GetIO();
-      if (!io.MouseDown[0]) io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
-    }, true);
-  }
+  if (PanelWindow* w = self()) w->pointerCrossed(state == GLUT_LEFT);
 }
 
 void registerCallbacks() {
@@ -250,6 +246,10 @@ void PanelWindow::frame(bool render) {
                ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollWithMouse |
                    ImGuiWindowFlags_NoBringToFrontOnFocus);
+  if (endEdit_) {
+    endEdit_ = false;
+    ImGui::ClearActiveID();
+  }
   widgets_.draw(layout_, actions_);
   ImGui::End();
   if (render) {
@@ -277,6 +277,21 @@ void PanelWindow::reshape(int w, int h) {
   ContextScope scope(context_);
   ImGui_ImplGLUT_ReshapeFunc(w, h);
   valuesChanged();
+}
+
+void PanelWindow::pointerCrossed(bool left) {
+  inputEvent([&] {
+    ImGuiIO& io = ImGui::GetIO();
+    // A key released over another window never sends its release here.
+    std::fill(std::begin(io.KeysDown), std::end(io.KeysDown), false);
+    io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
+    if (left && !io.MouseDown[0]) {
+      io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+      // Keys now go elsewhere: the field has lost the focus, so its text is
+      // committed, as a click elsewhere in the panel would.
+      endEdit_ = true;
+    }
+  }, true);
 }
 
 template <typename Apply>

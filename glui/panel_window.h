@@ -41,6 +41,8 @@ class PanelWindow : public PanelHost {
   void reshape(int w, int h);
   template <typename Apply>
   void inputEvent(Apply apply, bool hoverOnly = false);
+  // The pointer entered or left the window.
+  void pointerCrossed(bool left);
 
   static PanelWindow* ofWindow(int window);
   static void repeatTimer(int generation);
@@ -62,6 +64,7 @@ class PanelWindow : public PanelHost {
   Size size_;
   PanelWidgets widgets_;
   std::vector<UserAction> actions_;
+  bool endEdit_ = false;  // end the active text edit in the next frame
 };
 
 }  // namespace glui_detail

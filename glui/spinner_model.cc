@@ -18,7 +18,7 @@ int SpinnerModel::intValue() const {
 float SpinnerModel::floatValue() const { return static_cast<float>(value_); }
 
 double SpinnerModel::toStored(double v) const {
-  if (kind_ == SpinnerKind::Float) return static_cast<float>(v);
+  if (kind_ == SpinnerKind::Float) return narrowToFloat(v);
   if (std::isnan(v)) return 0.0;
   const double t = std::trunc(v);
   if (t < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
@@ -27,6 +27,8 @@ double SpinnerModel::toStored(double v) const {
 }
 
 bool SpinnerModel::set(double v) {
+  // NaN would slip through every limit comparison.
+  if (std::isnan(v)) return false;
   // The limits are whole numbers for an int spinner and floats for a float
   // spinner, so the limited value needs no second rounding.
   const double next = applyLimits(toStored(v), limits_);

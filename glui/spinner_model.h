@@ -30,8 +30,8 @@ class SpinnerModel {
   int intValue() const;
   float floatValue() const;
 
-  // Stores v through the limits (an int spinner truncates v toward zero).
-  // Returns whether the stored value changed.
+  // Stores v through the limits (an int spinner truncates v toward zero);
+  // NaN is ignored. Returns whether the stored value changed.
   bool set(double v);
   // Stores v as it is, without limits (a value the application wrote).
   void adopt(double v);

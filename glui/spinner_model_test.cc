@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace glui_detail {
 namespace {
 
@@ -24,6 +26,11 @@ TEST(SpinnerModelTest, IntTruncatesAndStepsByTheRoundedSpeedFloatStepsBySpeed) {
   f.set(60);
   f.setSpeed(0.5f);
   f.step(+1);
+  EXPECT_EQ(f.floatValue(), 60.5f);
+
+  // NaN would pass every limit comparison; it leaves the value alone.
+  f.setLimits(LimitKind::Wrap, 10, 180);
+  EXPECT_FALSE(f.set(std::nan("")));
   EXPECT_EQ(f.floatValue(), 60.5f);
 }
 
