@@ -31,7 +31,7 @@ void GLUI_Control::programChanged() {
 
 void GLUI_Control::userChanged() {
   live_.write(liveValue());
-  glui_.announceUserChange(*this, callback_);
+  glui_.announceUserChange(*this, live_.present(), callback_);
 }
 
 bool GLUI_Control::syncLive() {

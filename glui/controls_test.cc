@@ -70,6 +70,12 @@ TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) 
   glui.add_radiobutton_to_group(g, "b");
   Internals::select(*g, 1);
   EXPECT_EQ(takeLog(), (Log{"post 1", "set 1", "cb 6 int=1 float=0 current=1", "set 2"}));
+
+  // A button has no live variable: its callback alone decides on a redisplay.
+  GLUI_Button* b = glui.add_button_to_panel(nullptr, "Reset", 3, controlCallback);
+  takeLog();
+  Internals::press(*b);
+  EXPECT_EQ(takeLog(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
 }
 
 TEST_F(ControlsTest, RadioGroupFiresOnlyWhenTheSelectionChanges) {

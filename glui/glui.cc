@@ -92,8 +92,10 @@ void GLUI::announceProgramChange() {
   if (host_) host_->valuesChanged();
 }
 
-void GLUI::announceUserChange(GLUI_Control& control, const GLUI_CB& callback) {
-  if (mainWindow_ > 0) ops_->postRedisplay(mainWindow_);
+void GLUI::announceUserChange(GLUI_Control& control, bool liveWritten, const GLUI_CB& callback) {
+  // Only a changed live variable can change the picture by itself; a button's
+  // callback asks for its own redisplay when it needs one.
+  if (liveWritten && mainWindow_ > 0) ops_->postRedisplay(mainWindow_);
   if (host_) host_->valuesChanged();
   if (!callback) return;
   const int previous = ops_->current();

@@ -11,8 +11,9 @@
 //   when the user changes the control. Values the application writes into a
 //   live variable are picked up whenever the panel window gets an event or is
 //   drawn, or at once through GLUI::sync_live / GLUI_Master.sync_live_all.
-// - After a user change: the live variable is written, a redisplay of the
-//   main graphics window (set_main_gfx_window) is posted, then the callback
+// - After a user change: the live variable is written and a redisplay of the
+//   main graphics window (set_main_gfx_window) is posted (controls without a
+//   live variable, such as buttons, post none), then the callback
 //   runs with the control's id while the main graphics window is GLUT's
 //   current window; the previously current window is current again after.
 // - Callbacks fire only on a real change: a radio group when its selection
@@ -295,7 +296,7 @@ class GLUI {
 
   template <typename T, typename... Args>
   T* adopt(GLUI_Panel* parent, Args&&... args);
-  void announceUserChange(GLUI_Control& control, const GLUI_CB& callback);
+  void announceUserChange(GLUI_Control& control, bool liveWritten, const GLUI_CB& callback);
   void announceProgramChange();
 
   std::string name_;
