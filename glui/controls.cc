@@ -43,15 +43,22 @@ bool GLUI_Control::syncLive() {
 GLUI_Panel::GLUI_Panel(GLUI& glui, const char* name, int type)
     : GLUI_Control(glui, name, -1, GLUI_CB()), type_(type) {}
 
-GLUI_RadioGroup::GLUI_RadioGroup(GLUI& glui, int* live, int id, GLUI_CB callback)
-    : GLUI_Control(glui, "", id, callback, live ? LiveVar::ofInt(live) : LiveVar()) {
+namespace glui_detail {
+
+IntControl::IntControl(GLUI& glui, const char* name, int* live, int id, GLUI_CB callback)
+    : GLUI_Control(glui, name, id, callback, live ? LiveVar::ofInt(live) : LiveVar()) {
   takeInitialLive();
 }
 
-void GLUI_RadioGroup::set_int_val(int value) {
+void IntControl::set_int_val(int value) {
   value_ = value;
   programChanged();
 }
+
+}  // namespace glui_detail
+
+GLUI_RadioGroup::GLUI_RadioGroup(GLUI& glui, int* live, int id, GLUI_CB callback)
+    : IntControl(glui, "", live, id, callback) {}
 
 void GLUI_RadioGroup::userSelect(int index) {
   if (index == value_) return;
@@ -71,14 +78,7 @@ int GLUI_RadioButton::get_int_val() const { return group_.get_int_val() == index
 
 GLUI_Checkbox::GLUI_Checkbox(GLUI& glui, const char* name, int* live, int id,
                              GLUI_CB callback)
-    : GLUI_Control(glui, name, id, callback, live ? LiveVar::ofInt(live) : LiveVar()) {
-  takeInitialLive();
-}
-
-void GLUI_Checkbox::set_int_val(int value) {
-  value_ = value;
-  programChanged();
-}
+    : IntControl(glui, name, live, id, callback) {}
 
 void GLUI_Checkbox::userToggle() {
   value_ = value_ != 0 ? 0 : 1;

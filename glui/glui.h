@@ -122,6 +122,28 @@ class GLUI_Control {
   glui_detail::LiveVar live_;
 };
 
+namespace glui_detail {
+
+// A control whose value is one int, kept in an int live variable if it has
+// one: the common part of radio groups and check boxes.
+class IntControl : public GLUI_Control {
+ public:
+  void set_int_val(int value) override;
+  void set_float_val(float value) override { set_int_val(static_cast<int>(value)); }
+  int get_int_val() const override { return value_; }
+  float get_float_val() const override { return static_cast<float>(value_); }
+
+ protected:
+  // Starts from the live variable's value when there is one.
+  IntControl(GLUI& glui, const char* name, int* live, int id, GLUI_CB callback);
+  double liveValue() const override { return value_; }
+  void adoptLive(double v) override { value_ = static_cast<int>(v); }
+
+  int value_ = 0;
+};
+
+}  // namespace glui_detail
+
 // A labelled, framed box (or an invisible one, GLUI_PANEL_NONE) whose
 // controls stack top to bottom in the order added.
 class GLUI_Panel : public GLUI_Control {
@@ -139,24 +161,13 @@ class GLUI_Panel : public GLUI_Control {
 
 // Buttons of which one is selected; the value is the selected button's
 // number, counted from 0 in the order added.
-class GLUI_RadioGroup : public GLUI_Control {
- public:
-  void set_int_val(int value) override;
-  void set_float_val(float value) override { set_int_val(static_cast<int>(value)); }
-  int get_int_val() const override { return value_; }
-  float get_float_val() const override { return static_cast<float>(value_); }
-
- protected:
-  double liveValue() const override { return value_; }
-  void adoptLive(double v) override { value_ = static_cast<int>(v); }
-
+class GLUI_RadioGroup : public glui_detail::IntControl {
  private:
   friend class GLUI;
   friend struct glui_detail::Internals;
   GLUI_RadioGroup(GLUI& glui, int* live, int id, GLUI_CB callback);
   void userSelect(int index);
 
-  int value_ = 0;
   std::vector<GLUI_RadioButton*> buttons_;
 };
 
@@ -178,24 +189,12 @@ class GLUI_RadioButton : public GLUI_Control {
 };
 
 // A check box; its value is ticked when not 0. The user's toggle stores 1 or 0.
-class GLUI_Checkbox : public GLUI_Control {
- public:
-  void set_int_val(int value) override;
-  void set_float_val(float value) override { set_int_val(static_cast<int>(value)); }
-  int get_int_val() const override { return value_; }
-  float get_float_val() const override { return static_cast<float>(value_); }
-
- protected:
-  double liveValue() const override { return value_; }
-  void adoptLive(double v) override { value_ = static_cast<int>(v); }
-
+class GLUI_Checkbox : public glui_detail::IntControl {
  private:
   friend class GLUI;
   friend struct glui_detail::Internals;
   GLUI_Checkbox(GLUI& glui, const char* name, int* live, int id, GLUI_CB callback);
   void userToggle();
-
-  int value_ = 0;
 };
 
 // A number with an edit field and up/down arrows. An int spinner's live
