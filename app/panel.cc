@@ -1,12 +1,11 @@
 #include "app/panel.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 
 #include <cstdlib>
 
 #include "app/state.h"
-#include "corvane/corvane.h"
+#include "scene/view.h"
 
 GLUI_Panel* renderModePanel;
 GLUI_Panel* cameraPanel;
@@ -84,16 +83,11 @@ void addCameraControls(GLUI* glui) {
   glui->add_button_to_panel(cameraPanel, "Quit", kQuitId, exit);
 }
 
-// The projection follows the two fields of view, not the window's shape: the
-// aspect is hfov / vfov, formed in double.
+// The same projection as a reshape, so a later resize keeps it.
 void rebuildProjection() {
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane}, double{farPlane});
-  glMatrixMode(GL_MODELVIEW);
+  loadFieldOfViewProjection();
   camera.setHfov(hfov);
   camera.setVfov(vfov);
-  updateCorvaneProjection();
   glutPostRedisplay();
 }
 

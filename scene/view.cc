@@ -22,12 +22,16 @@ void display() {
 
 void reshape(int width, int height) {
   glViewport(0, 0, width, height);
+  loadFieldOfViewProjection();
+  glLoadIdentity();
+}
+
+void loadFieldOfViewProjection() {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   // The aspect is the ratio of the two fields of view, not of the window.
   gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane},
                  double{farPlane});
   glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
   updateCorvaneProjection();
 }

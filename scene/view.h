@@ -14,4 +14,10 @@ void display();
 // and the Corvane projection rebuilt to match.
 void reshape(int width, int height);
 
+// Replaces OpenGL's projection with gluPerspective(vfov, hfov / vfov,
+// nearPlane, farPlane), every argument in double, leaves GL_MODELVIEW current
+// (its matrix untouched) and rebuilds the Corvane projection to match. Shared
+// by reshape and the field-of-view spinners.
+void loadFieldOfViewProjection();
+
 #endif  // SCENE_VIEW_H_
