@@ -3,6 +3,7 @@
 #include <GL/freeglut.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 #include "app/state.h"
 #include "scene/view.h"
@@ -16,14 +17,19 @@ GLUI_Spinner* vfovSpinner;
 
 namespace {
 
+// A radio group whose buttons are numbered 0, 1, 2... in the order of labels,
+// then the start selection, which also goes into the live variable.
+void addRadioGroup(GLUI* glui, GLUI_Panel* panel, int* live, int id,
+                   std::initializer_list<const char*> labels, int selected) {
+  GLUI_RadioGroup* group = glui->add_radiogroup_to_panel(panel, live, id, controlCallback);
+  for (const char* label : labels) glui->add_radiobutton_to_group(group, label);
+  group->set_int_val(selected);
+}
+
 void addRenderModeControls(GLUI* glui) {
   renderModePanel = glui->add_panel("Render Mode", GLUI_PANEL_EMBOSSED);
-  GLUI_RadioGroup* modes =
-      glui->add_radiogroup_to_panel(renderModePanel, &renderMode, kRenderModeId, controlCallback);
-  glui->add_radiobutton_to_group(modes, "Points");
-  glui->add_radiobutton_to_group(modes, "Wireframe");
-  glui->add_radiobutton_to_group(modes, "Solid");
-  modes->set_int_val(1);
+  addRadioGroup(glui, renderModePanel, &renderMode, kRenderModeId,
+                {"Points", "Wireframe", "Solid"}, 1);
 
   lightOn = 0;
   glui->add_checkbox_to_panel(renderModePanel, "Light On/Off", &lightOn, kLightOrSubdivisionsId,
@@ -60,11 +66,8 @@ void addCameraControls(GLUI* glui) {
   hfovSpinner = addFieldOfViewSpinner(glui, "Hfov:", &hfov, kHfovId);
   vfovSpinner = addFieldOfViewSpinner(glui, "Vfov:", &vfov, kVfovId);
 
-  GLUI_RadioGroup* modes = glui->add_radiogroup_to_panel(cameraPanel, &navigationMode,
-                                                         kNavigationModeId, controlCallback);
-  glui->add_radiobutton_to_group(modes, "TRANSLATE");
-  glui->add_radiobutton_to_group(modes, "ROTATE");
-  modes->set_int_val(0);
+  addRadioGroup(glui, cameraPanel, &navigationMode, kNavigationModeId, {"TRANSLATE", "ROTATE"},
+                0);
 
   rotateAboutObject = 1;
   lookAtObject = 0;
@@ -72,12 +75,7 @@ void addCameraControls(GLUI* glui) {
                               controlCallback);
 
   axesPanel = glui->add_panel_to_panel(cameraPanel, "Axes", GLUI_PANEL_EMBOSSED);
-  GLUI_RadioGroup* axes =
-      glui->add_radiogroup_to_panel(axesPanel, &activeAxis, kActiveAxisId, controlCallback);
-  glui->add_radiobutton_to_group(axes, "X");
-  glui->add_radiobutton_to_group(axes, "Y");
-  glui->add_radiobutton_to_group(axes, "Z");
-  axes->set_int_val(2);
+  addRadioGroup(glui, axesPanel, &activeAxis, kActiveAxisId, {"X", "Y", "Z"}, 2);
 
   glui->add_button_to_panel(cameraPanel, "Reset View", kResetViewId, controlCallback);
   glui->add_button_to_panel(cameraPanel, "Quit", kQuitId, exit);
