@@ -1,7 +1,7 @@
 #include "bench/panel_bench.h"
 
 // Before Xlib, whose macros (None among them) would clash with its names.
-#include "glui/layout.h"
+#include "glui/geometry.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>

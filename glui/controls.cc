@@ -1,6 +1,6 @@
 #include "glui/glui.h"
 
-#include "glui/internals.h"
+#include "glui/user_actions.h"
 
 using glui_detail::LiveVar;
 using glui_detail::SpinnerKind;

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "glui/glui.h"
-#include "glui/internals.h"
-#include "glui/window_ops.h"
+#include "glui/user_actions.h"
+#include "glui/window_seams.h"
 
 namespace {
 
 using glui_detail::Commit;
-using glui_detail::Internals;
+using glui_detail::UserActions;
 
 constexpr int kMain = 1;
 constexpr int kPanel = 2;
@@ -68,13 +68,13 @@ TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) 
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
   glui.add_radiobutton_to_group(g, "a");
   glui.add_radiobutton_to_group(g, "b");
-  Internals::select(*g, 1);
+  UserActions::select(*g, 1);
   EXPECT_EQ(takeLog(), (Log{"post 1", "set 1", "cb 6 int=1 float=0 current=1", "set 2"}));
 
   // A button has no live variable: its callback alone decides on a redisplay.
   GLUI_Button* b = glui.add_button_to_panel(nullptr, "Reset", 3, controlCallback);
   takeLog();
-  Internals::press(*b);
+  UserActions::press(*b);
   EXPECT_EQ(takeLog(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
 }
 
@@ -86,12 +86,12 @@ TEST_F(ControlsTest, RadioGroupFiresOnlyWhenTheSelectionChanges) {
   glui.add_radiobutton_to_group(g, "Y");
   GLUI_RadioButton* z = glui.add_radiobutton_to_group(g, "Z");
   EXPECT_EQ(z->get_int_val(), 1);
-  Internals::select(*g, 2);
+  UserActions::select(*g, 2);
   EXPECT_TRUE(takeLog().empty());
   x->set_int_val(1);  // the program's change: no callback
   EXPECT_EQ(liveInt, 0);
   EXPECT_TRUE(takeLog().empty());
-  Internals::select(*g, 1);
+  UserActions::select(*g, 1);
   EXPECT_EQ(takeLog(), (Log{"cb 2 int=1 float=0 current=2"}));
   EXPECT_EQ(glui.add_radiobutton_to_group(nullptr, "none"), nullptr);
 }
@@ -101,8 +101,8 @@ TEST_F(ControlsTest, CheckboxFiresOnEveryToggle) {
   liveInt = 5;
   GLUI_Checkbox* box = glui.add_checkbox("c", &liveInt, 7, controlCallback);
   EXPECT_EQ(box->get_int_val(), 5);
-  Internals::toggle(*box);
-  Internals::toggle(*box);
+  UserActions::toggle(*box);
+  UserActions::toggle(*box);
   EXPECT_EQ(takeLog(), (Log{"cb 7 int=0 float=0 current=2", "cb 7 int=1 float=0 current=2"}));
 }
 
@@ -115,10 +115,10 @@ TEST_F(ControlsTest, ProgramChangesRedisplayWithoutCallbackAndIntLimitsWrapAFloa
   s->set_float_val(179.5f);
   EXPECT_EQ(liveFloat, 179.5f);
   EXPECT_EQ(takeLog(), (Log{"post 1", "post 1"}));
-  Internals::arrowPress(*s, +1, 0);
+  UserActions::arrowPress(*s, +1, 0);
   EXPECT_EQ(liveFloat, 10.0f);
-  Internals::arrowRelease(*s);
-  Internals::arrowPress(*s, -1, 0);
+  UserActions::arrowRelease(*s);
+  UserActions::arrowPress(*s, -1, 0);
   EXPECT_EQ(liveFloat, 180.0f);
   EXPECT_EQ(takeLog().size(), 8u);  // post, set main, callback, set back: twice
 }
@@ -128,28 +128,28 @@ TEST_F(ControlsTest, RejectedTextLeavesValueAndFieldAndFiresNothing) {
   s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
   s->set_float_val(60.0f);
   for (const char* junk : {"abc", "nan", "1e39"}) {
-    EXPECT_EQ(Internals::commitText(*s, junk), Commit::Rejected) << junk;
+    EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
   }
   EXPECT_EQ(liveFloat, 60.0f);
-  EXPECT_EQ(Internals::fieldText(*s), "60.00");
+  EXPECT_EQ(UserActions::fieldText(*s), "60.00");
   EXPECT_TRUE(takeLog().empty());
-  EXPECT_EQ(Internals::commitText(*s, "190"), Commit::Changed);
+  EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
   EXPECT_EQ(takeLog(), (Log{"cb 9 int=0 float=10 current=2"}));
 }
 
 TEST_F(ControlsTest, HeldArrowFiresOnEachChangeUntilDragOrRelease) {
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_INT, &liveInt, 3, controlCallback);
   s->set_int_limits(1, 20);            // clamp by default: 0 becomes 1
-  Internals::arrowPress(*s, +1, 100);  // steps to 2
-  EXPECT_TRUE(Internals::arrowRepeat(*s));
+  UserActions::arrowPress(*s, +1, 100);  // steps to 2
+  EXPECT_TRUE(UserActions::arrowRepeat(*s));
   EXPECT_EQ(liveInt, 3);
-  Internals::arrowMove(*s, 60);  // 40 pixels up: 10 more
+  UserActions::arrowMove(*s, 60);  // 40 pixels up: 10 more
   EXPECT_EQ(liveInt, 13);
-  EXPECT_FALSE(Internals::arrowRepeat(*s));
-  Internals::arrowMove(*s, 0);         // 15 more, clamped at 20
-  Internals::arrowMove(*s, -10);       // further up at the limit: no change
-  Internals::arrowRelease(*s);
-  Internals::arrowMove(*s, 200);
+  EXPECT_FALSE(UserActions::arrowRepeat(*s));
+  UserActions::arrowMove(*s, 0);         // 15 more, clamped at 20
+  UserActions::arrowMove(*s, -10);       // further up at the limit: no change
+  UserActions::arrowRelease(*s);
+  UserActions::arrowMove(*s, 200);
   EXPECT_EQ(liveInt, 20);
   EXPECT_EQ(takeLog().size(), 4u);
 }
@@ -157,12 +157,12 @@ TEST_F(ControlsTest, HeldArrowFiresOnEachChangeUntilDragOrRelease) {
 TEST_F(ControlsTest, SyncTakesOverApplicationWritesWithoutCallbackOrLimits) {
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_INT, &liveInt, 3, controlCallback);
   s->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
-  EXPECT_FALSE(Internals::syncLive(glui));
+  EXPECT_FALSE(UserActions::syncLive(glui));
   liveInt = 42;
-  EXPECT_TRUE(Internals::syncLive(glui));
+  EXPECT_TRUE(UserActions::syncLive(glui));
   EXPECT_EQ(s->get_int_val(), 42);
-  EXPECT_FALSE(Internals::syncLive(glui));
-  Internals::arrowPress(*s, +1, 0);  // 43 is above 8: wraps to 1
+  EXPECT_FALSE(UserActions::syncLive(glui));
+  UserActions::arrowPress(*s, +1, 0);  // 43 is above 8: wraps to 1
   EXPECT_EQ(liveInt, 1);
   EXPECT_EQ(takeLog(), (Log{"cb 3 int=1 float=0 current=2"}));
 }
@@ -173,8 +173,8 @@ void controlObjectCallback(GLUI_Control* control) { seenControl = control; }
 TEST_F(ControlsTest, ButtonCallsBackWithItsIdOrItself) {
   GLUI_Button* b = glui.add_button("b", 3, controlCallback);
   GLUI_Button* c = glui.add_button("c", 4, controlObjectCallback);
-  Internals::press(*b);
-  Internals::press(*c);
+  UserActions::press(*b);
+  UserActions::press(*c);
   EXPECT_EQ(takeLog(), (Log{"cb 3 int=0 float=0 current=2"}));
   EXPECT_EQ(seenControl, c);
 }
@@ -188,7 +188,7 @@ TEST_F(ControlsTest, DefaultArguments) {
   EXPECT_EQ(s->get_int_val(), 2);
   GLUI_Panel* q = glui.add_panel_to_panel(p, "q");
   EXPECT_EQ(q->get_type(), GLUI_PANEL_EMBOSSED);
-  Internals::press(*glui.add_button_to_panel(q, "b"));  // no callback: nothing happens
+  UserActions::press(*glui.add_button_to_panel(q, "b"));  // no callback: nothing happens
   EXPECT_TRUE(takeLog().empty());
 }
 

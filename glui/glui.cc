@@ -1,7 +1,7 @@
 #include "glui/glui.h"
 
-#include "glui/internals.h"
-#include "glui/window_ops.h"
+#include "glui/user_actions.h"
+#include "glui/window_seams.h"
 
 GLUI::GLUI(const char* name, glui_detail::WindowOps* ops)
     : name_(name ? name : ""), ops_(ops ? ops : &glui_detail::glutWindowOps()) {
@@ -84,7 +84,7 @@ void GLUI::set_main_gfx_window(int window_id) {
 }
 
 void GLUI::sync_live() {
-  if (glui_detail::Internals::syncLive(*this) && host_) host_->valuesChanged();
+  if (glui_detail::UserActions::syncLive(*this) && host_) host_->valuesChanged();
 }
 
 void GLUI::announceProgramChange() {

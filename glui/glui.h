@@ -27,6 +27,14 @@
 //
 // Controls are owned by their GLUI, and GLUIs by GLUI_Master, for the life of
 // the process. All calls belong on the GLUT thread.
+//
+// Left out of GLUI 2: subwindows (create_glui_subwindow; the flags of
+// create_glui are ignored), rollouts, columns and separators, static text,
+// edit texts, list boxes, scroll bars, rotation and translation controls,
+// file browsers and text areas; the GLUT callback wrappers of GLUI_Master
+// (set_glutDisplayFunc, set_glutReshapeFunc, set_glutKeyboardFunc, ...);
+// enable/disable, hide/show and close of controls and windows; fonts, alignment
+// and spacing settings; live variables of text type.
 
 #include <memory>
 #include <string>
@@ -38,7 +46,7 @@
 namespace glui_detail {
 class WindowOps;
 class PanelHost;
-struct Internals;
+struct UserActions;
 }  // namespace glui_detail
 
 constexpr int GLUI_PANEL_NONE = 0;
@@ -113,7 +121,7 @@ class GLUI_Control {
   GLUI& glui_;
 
  private:
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   bool syncLive();
 
   std::string name_;
@@ -152,7 +160,7 @@ class GLUI_Panel : public GLUI_Control {
 
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_Panel(GLUI& glui, const char* name, int type);
 
   int type_;
@@ -164,7 +172,7 @@ class GLUI_Panel : public GLUI_Control {
 class GLUI_RadioGroup : public glui_detail::IntControl {
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_RadioGroup(GLUI& glui, int* live, int id, GLUI_CB callback);
   void userSelect(int index);
 
@@ -181,7 +189,7 @@ class GLUI_RadioButton : public GLUI_Control {
 
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_RadioButton(GLUI& glui, GLUI_RadioGroup& group, const char* name, int index);
 
   GLUI_RadioGroup& group_;
@@ -192,7 +200,7 @@ class GLUI_RadioButton : public GLUI_Control {
 class GLUI_Checkbox : public glui_detail::IntControl {
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_Checkbox(GLUI& glui, const char* name, int* live, int id, GLUI_CB callback);
   void userToggle();
 };
@@ -220,7 +228,7 @@ class GLUI_Spinner : public GLUI_Control {
 
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_Spinner(GLUI& glui, const char* name, int data_type, void* live, int id,
                GLUI_CB callback);
   void setLimits(int limitType, double low, double high);
@@ -233,7 +241,7 @@ class GLUI_Spinner : public GLUI_Control {
 class GLUI_Button : public GLUI_Control {
  private:
   friend class GLUI;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
   GLUI_Button(GLUI& glui, const char* name, int id, GLUI_CB callback);
 };
 
@@ -291,7 +299,7 @@ class GLUI {
 
  private:
   friend class GLUI_Control;
-  friend struct glui_detail::Internals;
+  friend struct glui_detail::UserActions;
 
   template <typename T, typename... Args>
   T* adopt(GLUI_Panel* parent, Args&&... args);

@@ -1,7 +1,5 @@
-// Glue: GLUI_Master, which opens panel windows and passes the idle callback
-// on to GLUT. It keeps every GLUI for the life of the process.
-
-#include <GL/freeglut.h>
+// GLUI_Master, which opens panel windows and passes the idle callback on to
+// GLUT (through the glue file). It keeps every GLUI for the life of the process.
 
 #include "glui/glui.h"
 #include "glui/panel_window.h"
@@ -15,7 +13,7 @@ GLUI* GLUI_Master_Object::create_glui(const char* name, long, int x, int y) {
   return glui;
 }
 
-void GLUI_Master_Object::set_glutIdleFunc(void (*f)()) { glutIdleFunc(f); }
+void GLUI_Master_Object::set_glutIdleFunc(void (*f)()) { glui_detail::setGlutIdleFunc(f); }
 
 void GLUI_Master_Object::sync_live_all() {
   for (GLUI* glui : guis_) glui->sync_live();

@@ -8,8 +8,8 @@
 
 #include <cstring>
 
-#include "glui/internals.h"
-#include "glui/panel_layout.h"
+#include "glui/user_actions.h"
+#include "glui/control_tree.h"
 
 namespace glui_detail {
 
@@ -46,7 +46,7 @@ void drawPanelFrame(const LayoutItem& item, const char* label) {
 
 void drawRadioGroup(const LayoutItem& item, GLUI_RadioGroup& group,
                     std::vector<UserAction>& actions) {
-  const auto& buttons = Internals::buttons(group);
+  const auto& buttons = UserActions::buttons(group);
   for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
     ImGui::PushID(i);
     ImGui::SetCursorScreenPos(topLeft(rowRect(item, i)));
@@ -99,7 +99,7 @@ void PanelWidgets::draw(const LayoutItem& root, std::vector<UserAction>& actions
 
 void PanelWidgets::drawItem(const LayoutItem& item, std::vector<UserAction>& actions) {
   GLUI_Control& control = controlOf(item);
-  ImGui::PushID(item.tag);
+  ImGui::PushID(item.control);
   if (item.isPanel) {
     drawPanelFrame(item, control.get_name());
     for (const LayoutItem& child : item.children) drawItem(child, actions);
@@ -132,7 +132,7 @@ void PanelWidgets::drawSpinner(const LayoutItem& item, GLUI_Spinner& spinner,
   // another control ends the edit, the typed text must survive to be committed.
   Field& field = fields_[&spinner];
   if (!field.editing) {
-    const std::string shown = Internals::fieldText(spinner);
+    const std::string shown = UserActions::fieldText(spinner);
     std::strncpy(field.text.data(), shown.c_str(), field.text.size() - 1);
   }
   ImGui::SetCursorScreenPos(topLeft(parts.field));

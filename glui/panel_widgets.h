@@ -4,7 +4,7 @@
 // Glue: draws a GLUI's controls with Dear ImGui at their layout rectangles,
 // inside an ImGui frame, and reports what the user did as UserActions. It
 // changes no control value itself; the panel window applies the actions after
-// the frame (through glui/internals.h), so callbacks never run inside a frame.
+// the frame (through glui/user_actions.h), so callbacks never run inside a frame.
 
 #include <array>
 #include <map>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "glui/glui.h"
-#include "glui/layout.h"
+#include "glui/geometry.h"
 
 namespace glui_detail {
 

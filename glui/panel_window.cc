@@ -14,12 +14,20 @@
 #include <cmath>
 #include <iterator>
 
-#include "glui/internals.h"
-#include "glui/panel_layout.h"
+#include "glui/user_actions.h"
+#include "glui/control_tree.h"
 
 namespace glui_detail {
 
 namespace {
+
+// The controls' window calls (current window, switching, posting a redisplay).
+class GlutWindowOps : public WindowOps {
+ public:
+  int current() override { return glutGetWindow(); }
+  void setCurrent(int window) override { glutSetWindow(window); }
+  void postRedisplay(int window) override { glutPostWindowRedisplay(window); }
+};
 
 std::vector<PanelWindow*>& windows() {
   static std::vector<PanelWindow*> all;
@@ -133,7 +141,7 @@ void registerCallbacks() {
 void setStyle() {
   ImGuiStyle& style = ImGui::GetStyle();
   ImGui::StyleColorsLight(&style);
-  // The layout metrics in glui/layout.h assume exactly these.
+  // The layout metrics in glui/geometry.h assume exactly these.
   style.WindowPadding = ImVec2(kMargin, kMargin);
   style.FramePadding = ImVec2(kButtonTextPad, (kRowHeight - 13) / 2);
   style.ItemInnerSpacing = ImVec2(kInnerGap, kInnerGap);
@@ -177,7 +185,7 @@ PanelWindow* PanelWindow::open(GLUI& glui, const char* title, int x, int y) {
   glutInitWindowSize(init.w, init.h);
   registerCallbacks();
   windows().push_back(w);
-  Internals::attach(glui, w, w->window_);
+  UserActions::attach(glui, w, w->window_);
   return w;
 }
 
@@ -261,7 +269,7 @@ void PanelWindow::frame(bool render) {
 
 void PanelWindow::display() {
   ContextScope scope(context_);
-  Internals::syncLive(glui_);
+  UserActions::syncLive(glui_);
   frame(true);
   const ImGuiIO& io = ImGui::GetIO();
   glViewport(0, 0, static_cast<int>(io.DisplaySize.x), static_cast<int>(io.DisplaySize.y));
@@ -297,7 +305,7 @@ void PanelWindow::pointerCrossed(bool left) {
 template <typename Apply>
 void PanelWindow::inputEvent(Apply applyEvent, bool hoverOnly) {
   ContextScope scope(context_);
-  const bool synced = Internals::syncLive(glui_);
+  const bool synced = UserActions::syncLive(glui_);
   const ImGuiID hoveredBefore = ImGui::GetCurrentContext()->HoveredId;
   applyEvent();
   frame(false);
@@ -318,41 +326,48 @@ void PanelWindow::apply(const UserAction& action) {
   using Kind = UserAction::Kind;
   switch (action.kind) {
     case Kind::Select:
-      Internals::select(static_cast<GLUI_RadioGroup&>(*action.control), action.value);
+      UserActions::select(static_cast<GLUI_RadioGroup&>(*action.control), action.value);
       break;
     case Kind::Toggle:
-      Internals::toggle(static_cast<GLUI_Checkbox&>(*action.control));
+      UserActions::toggle(static_cast<GLUI_Checkbox&>(*action.control));
       break;
     case Kind::Press:
-      Internals::press(static_cast<GLUI_Button&>(*action.control));
+      UserActions::press(static_cast<GLUI_Button&>(*action.control));
       break;
     case Kind::ArrowPress: {
       auto& spinner = static_cast<GLUI_Spinner&>(*action.control);
       heldArrow = HeldArrow{&spinner, heldArrow.generation + 1};
-      Internals::arrowPress(spinner, action.value, action.y);
+      UserActions::arrowPress(spinner, action.value, action.y);
       glutTimerFunc(kRepeatDelayMs, repeatTimer, heldArrow.generation);
       break;
     }
     case Kind::ArrowMove:
-      Internals::arrowMove(static_cast<GLUI_Spinner&>(*action.control), action.y);
+      UserActions::arrowMove(static_cast<GLUI_Spinner&>(*action.control), action.y);
       break;
     case Kind::ArrowRelease:
-      Internals::arrowRelease(static_cast<GLUI_Spinner&>(*action.control));
+      UserActions::arrowRelease(static_cast<GLUI_Spinner&>(*action.control));
       if (heldArrow.spinner == action.control) {
         heldArrow = HeldArrow{nullptr, heldArrow.generation + 1};
       }
       break;
     case Kind::Commit:
-      Internals::commitText(static_cast<GLUI_Spinner&>(*action.control), action.text);
+      UserActions::commitText(static_cast<GLUI_Spinner&>(*action.control), action.text);
       break;
   }
 }
 
 void PanelWindow::repeatTimer(int generation) {
   if (generation != heldArrow.generation || heldArrow.spinner == nullptr) return;
-  if (Internals::arrowRepeat(*heldArrow.spinner) && generation == heldArrow.generation) {
+  if (UserActions::arrowRepeat(*heldArrow.spinner) && generation == heldArrow.generation) {
     glutTimerFunc(kRepeatIntervalMs, repeatTimer, generation);
   }
 }
+
+WindowOps& glutWindowOps() {
+  static GlutWindowOps ops;
+  return ops;
+}
+
+void setGlutIdleFunc(void (*callback)()) { glutIdleFunc(callback); }
 
 }  // namespace glui_detail

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "glui/glui.h"
-#include "glui/layout.h"
+#include "glui/geometry.h"
 #include "glui/panel_widgets.h"
-#include "glui/window_ops.h"
+#include "glui/window_seams.h"
 
 struct ImGuiContext;
 
@@ -66,6 +66,9 @@ class PanelWindow : public PanelHost {
   std::vector<UserAction> actions_;
   bool endEdit_ = false;  // end the active text edit in the next frame
 };
+
+// GLUT's idle callback, for GLUI_Master.set_glutIdleFunc.
+void setGlutIdleFunc(void (*callback)());
 
 }  // namespace glui_detail
 

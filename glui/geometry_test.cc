@@ -1,11 +1,11 @@
-#include "glui/layout.h"
+#include "glui/geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "glui/glui.h"
-#include "glui/panel_layout.h"
+#include "glui/control_tree.h"
 
 namespace glui_detail {
 namespace {
@@ -15,7 +15,7 @@ int sevenPerChar(const char* text) { return 7 * static_cast<int>(std::strlen(tex
 
 // The viewer's panel uses embossed panels only; its rectangles are checked
 // on the screen by the end-to-end suite.
-TEST(LayoutTest, FramedPanelsInsetTheirControlsAndUnframedOnesDoNot) {
+TEST(GeometryTest, FramedPanelsInsetTheirControlsAndUnframedOnesDoNot) {
   GLUI glui("kinds");
   glui.add_button_to_panel(glui.add_panel("A very long panel label"), "b");
   glui.add_button_to_panel(glui.add_panel("r", GLUI_PANEL_RAISED), "b");
@@ -31,7 +31,7 @@ TEST(LayoutTest, FramedPanelsInsetTheirControlsAndUnframedOnesDoNot) {
   EXPECT_EQ(top.children[2].children[0].rect.x, kMargin);
 }
 
-TEST(LayoutTest, PlacedBesideTheMainWindowTopAligned) {
+TEST(GeometryTest, PlacedBesideTheMainWindowTopAligned) {
   const Point p = placeBeside(Rect{0, 0, 400, 400}, 0);
   EXPECT_EQ(p.x, 400 + kWindowGap);
   EXPECT_EQ(p.y, 0);

@@ -1,9 +1,12 @@
-#ifndef GLUI_INTERNALS_H_
-#define GLUI_INTERNALS_H_
+#ifndef GLUI_USER_ACTIONS_H_
+#define GLUI_USER_ACTIONS_H_
 
-// The toolkit's own access to the controls: their structure for the panel
-// window, and the user's actions, which the panel window reports and the unit
-// tests drive directly. Not for application code.
+// What a user does to the controls, as the toolkit's one entry point for it:
+// the panel window turns mouse and keyboard events into these calls, and the
+// unit tests (and scripted sessions) make them directly. Each call takes the
+// same path as a real action: stored value, live variable, redisplay of the
+// main graphics window, callback with that window current. Also the controls'
+// structure, which the panel window lays out.
 
 #include <string>
 #include <vector>
@@ -15,7 +18,7 @@ namespace glui_detail {
 
 class PanelHost;
 
-struct Internals {
+struct UserActions {
   static GLUI_Panel& top(GLUI& glui);
   static const std::vector<GLUI_Control*>& children(const GLUI_Panel& panel);
   static const std::vector<GLUI_RadioButton*>& buttons(const GLUI_RadioGroup& group);
@@ -42,4 +45,4 @@ struct Internals {
 
 }  // namespace glui_detail
 
-#endif  // GLUI_INTERNALS_H_
+#endif  // GLUI_USER_ACTIONS_H_

@@ -1,6 +1,6 @@
-#include "glui/panel_layout.h"
+#include "glui/control_tree.h"
 
-#include "glui/internals.h"
+#include "glui/user_actions.h"
 
 namespace glui_detail {
 
@@ -14,16 +14,16 @@ PanelFrame frameOf(int panelType) {
 
 LayoutItem itemOf(GLUI_Control& control, const TextWidth& textWidth) {
   LayoutItem item;
-  item.tag = &control;
+  item.control = &control;
   if (auto* panel = dynamic_cast<GLUI_Panel*>(&control)) {
     item.isPanel = true;
     item.frame = frameOf(panel->get_type());
     item.labelWidth = textWidth(panel->get_name());
-    for (GLUI_Control* child : Internals::children(*panel)) {
+    for (GLUI_Control* child : UserActions::children(*panel)) {
       item.children.push_back(itemOf(*child, textWidth));
     }
   } else if (auto* group = dynamic_cast<GLUI_RadioGroup*>(&control)) {
-    for (GLUI_RadioButton* b : Internals::buttons(*group)) {
+    for (GLUI_RadioButton* b : UserActions::buttons(*group)) {
       item.rowWidths.push_back(checkboxWidth(textWidth(b->get_name())));
     }
   } else if (dynamic_cast<GLUI_Checkbox*>(&control)) {
@@ -40,12 +40,9 @@ LayoutItem itemOf(GLUI_Control& control, const TextWidth& textWidth) {
 }  // namespace
 
 LayoutItem layoutOf(GLUI& glui, const TextWidth& textWidth) {
-  return itemOf(Internals::top(glui), textWidth);
+  return itemOf(UserActions::top(glui), textWidth);
 }
 
-GLUI_Control& controlOf(const LayoutItem& item) {
-  // Tags are set only by itemOf, always from a GLUI_Control.
-  return *static_cast<GLUI_Control*>(const_cast<void*>(item.tag));
-}
+GLUI_Control& controlOf(const LayoutItem& item) { return *item.control; }
 
 }  // namespace glui_detail

@@ -1,5 +1,5 @@
-#ifndef GLUI_LAYOUT_H_
-#define GLUI_LAYOUT_H_
+#ifndef GLUI_GEOMETRY_H_
+#define GLUI_GEOMETRY_H_
 
 // The fixed layout of a panel window. All numbers are window pixels with the
 // origin at the top-left corner of the window's client area and y going
@@ -14,6 +14,8 @@
 // their container; controls keep their natural width, left-aligned.
 
 #include <vector>
+
+class GLUI_Control;
 
 namespace glui_detail {
 
@@ -57,7 +59,7 @@ struct LayoutItem {
   int labelWidth = 0;            // panel label, or spinner label
   std::vector<int> rowWidths;    // a control's rows, natural widths
   std::vector<LayoutItem> children;
-  const void* tag = nullptr;     // the control this item draws
+  GLUI_Control* control = nullptr;  // the control this item draws
   Rect rect;
 };
 
@@ -94,4 +96,4 @@ Point placeBeside(const Rect& mainWindow, int border);
 
 }  // namespace glui_detail
 
-#endif  // GLUI_LAYOUT_H_
+#endif  // GLUI_GEOMETRY_H_

@@ -1,5 +1,5 @@
-#ifndef GLUI_WINDOW_OPS_H_
-#define GLUI_WINDOW_OPS_H_
+#ifndef GLUI_WINDOW_SEAMS_H_
+#define GLUI_WINDOW_SEAMS_H_
 
 // The two seams between the controls and the window system, so that the
 // controls' rules (live variable, redisplay, callback with the main window
@@ -17,7 +17,7 @@ class WindowOps {
   virtual void postRedisplay(int window) = 0;
 };
 
-// The real one, on freeglut.
+// The real one, on freeglut (in the glue file, panel_window.cc).
 WindowOps& glutWindowOps();
 
 // The window that shows a GLUI's controls.
@@ -35,4 +35,4 @@ class PanelHost {
 
 }  // namespace glui_detail
 
-#endif  // GLUI_WINDOW_OPS_H_
+#endif  // GLUI_WINDOW_SEAMS_H_

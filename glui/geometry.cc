@@ -1,4 +1,4 @@
-#include "glui/layout.h"
+#include "glui/geometry.h"
 
 #include <algorithm>
 
