@@ -10,7 +10,7 @@ WERROR     := $(if $(CI),ON,OFF)
 
 BUILD_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev \
                   libgl-dev libgl1-mesa-dri libimgui-dev
-TEST_PACKAGES  := libgtest-dev libgmock-dev xvfb xdotool x11-utils apitrace \
+TEST_PACKAGES  := libgtest-dev xvfb xdotool x11-utils apitrace \
                   imagemagick python3 procps
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGES       := $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES)

@@ -11,6 +11,7 @@
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"
+#include "camera/navigation.h"
 #include "corvane/corvane.h"
 #include "tests/support/bits.h"
 #include "tests/support/gl_context.h"
@@ -93,6 +94,31 @@ TEST_F(StartedViewer, FieldOfViewChangesRebuildTheProjection) {
     glGetIntegerv(GL_MATRIX_MODE, &mode);
     EXPECT_EQ(mode, GL_MODELVIEW);
   }
+}
+
+// Reset View after real drags puts back the eye and frame only: the fields of
+// view handed to the camera and the accumulated Corvane model-view stay.
+TEST_F(StartedViewer, ResetViewRestoresTheCameraOnly) {
+  const auto drag = [](int dx, int dy) {
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(200 + dx, 200 + dy);
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + dx, 200 + dy);
+  };
+  activeAxis = 0;
+  drag(10, 0);
+  navigationMode = 1;
+  drag(0, 20);
+  camera.setHfov(75.0f);
+  const Matrix4 accumulated = corvaneModelView;
+  controlCallback(kResetViewId);
+  EXPECT_TRUE(sameBits(Camera(), camera));
+  EXPECT_EQ(camera.hfov, 75.0f);
+  EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
+  navigationMode = 0;
+  drag(10, 0);
+  EXPECT_TRUE(sameBits(accumulated * testsupport::translation(0.5f, 0, 0), corvaneModelView));
+  navigationMode = 0;
+  activeAxis = 2;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "app/state.h"
 
-#include <GL/freeglut.h>
-
 // Start values before main; buildControlPanel sets the panel's own start
 // selections. Definition order is initialisation order: objectCenter (left in
 // zeroed storage), then camera, whose constructor resets it.
@@ -24,10 +22,3 @@ float rotateStep = 0.08726639f;  // 5 degrees, nine float ulps short of 5*pi/180
 int lastMouseX;
 int lastMouseY;
 Camera camera;
-
-void redisplaySceneWindows() {
-  for (int id : windowIds) {
-    glutSetWindow(id);
-    glutPostRedisplay();
-  }
-}

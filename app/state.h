@@ -34,7 +34,4 @@ extern int lastMouseX;
 extern int lastMouseY;
 extern Camera camera;
 
-// Asks GLUT for a new frame of every scene window.
-void redisplaySceneWindows();
-
 #endif  // APP_STATE_H_

@@ -90,6 +90,26 @@ TEST(CameraTest, LookAtFlipsWhenEveryProductIsZero) {
   EXPECT_TRUE(sameBits(Vector3(0, 0, 1), c.n));
 }
 
+// The old right axis supplies the new up only when the new n is within
+// acos(0.97) of the vertical, tested in double: an n.y of exactly 0.97f (just
+// above 0.97) takes it, the float below takes the world's up, which leaves
+// the new u horizontal. The camera is rolled so that the two differ.
+TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
+  const struct {
+    float eyeY, nY;
+    bool horizontalU;
+  } cases[] = {{0x1.feb9d2p+1f, 0.97f, false},
+               {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
+  for (const auto& c : cases) {
+    Camera camera;
+    camera.setAxes(Vector3(0.8f, 0.6f, 0), Vector3(-0.6f, 0.8f, 0), Vector3(0, 0, 1));
+    camera.eye.set(0, c.eyeY, 1);
+    EXPECT_EQ(lookAtCaptured(camera, Vector3(0, 0, 0)), "");
+    EXPECT_TRUE(sameBits(c.nY, camera.n.y));
+    EXPECT_EQ(camera.u.y == 0.0f, c.horizontalU) << c.nY;
+  }
+}
+
 // With no direction to look in, or none for the new up, lookAt leaves the
 // camera as it was instead of filling it with NaN.
 TEST(CameraTest, LookAtWithoutADirectionKeepsTheFrame) {

@@ -8,6 +8,7 @@
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "corvane/matrix4.h"
+#include "scene/view.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 
 #include <cmath>
 
-#include "app/panel.h"
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "corvane/matrix4.h"
@@ -217,23 +216,6 @@ TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
     drag(s.dx, s.dy);
     expectNearOpenGl(corvaneModelView, 1e-6);
   }
-}
-
-// Reset View, as the panel's handler does it: the eye and frame only.
-TEST_F(NavigationTest, ResetViewRestoresTheCameraOnly) {
-  activeAxis = 0;
-  drag(10, 0);
-  navigationMode = 1;
-  drag(0, 20);
-  camera.setHfov(75.0f);
-  const Matrix4 accumulated = corvaneModelView;
-  controlCallback(kResetViewId);
-  EXPECT_TRUE(sameBits(Camera(), camera));
-  EXPECT_EQ(camera.hfov, 75.0f);
-  EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
-  navigationMode = 0;
-  drag(10, 0);
-  EXPECT_TRUE(sameBits(accumulated * translation(0.5f, 0, 0), corvaneModelView));
 }
 
 }  // namespace

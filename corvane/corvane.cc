@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "app/state.h"
-
 // Both start as the identity by constant initialisation, so they are valid
 // whatever order the other globals are constructed in.
 Matrix4 corvaneModelView;
@@ -20,7 +18,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 // The gluPerspective matrix for fovy = vfov degrees and aspect = hfov / vfov,
 // every argument widened to double and every element rounded to float once.
-void updateCorvaneProjection() {
+void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farPlane) {
   const double fovy = vfov;
   const double aspect = double{hfov} / double{vfov};
   const double zNear = nearPlane;

@@ -15,11 +15,11 @@ extern Matrix4 corvaneModelView;
 // identity until the first reshape.
 extern Matrix4 corvaneProjection;
 
-// Rebuilds corvaneProjection from the globals hfov, vfov, nearPlane and
-// farPlane, evaluated in double with each element rounded to float, so it
-// matches the projection OpenGL reports bit for bit (checked against Mesa over
-// the spinners' whole range). Called wherever OpenGL's projection
-// is rebuilt: every reshape and every field-of-view change.
-void updateCorvaneProjection();
+// Rebuilds corvaneProjection from the fields of view (degrees) and the
+// clipping distances, evaluated in double with each element rounded to float,
+// so it matches the projection OpenGL reports bit for bit (checked against
+// Mesa over the spinners' whole range). Called wherever OpenGL's projection is
+// rebuilt: every reshape and every field-of-view change.
+void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farPlane);
 
 #endif  // CORVANE_CORVANE_H_

@@ -1,10 +1,13 @@
+// Corvane's matrices against OpenGL's own, on a real GL context: the two
+// pipelines must agree wherever they are built from the same numbers.
 #include "corvane/corvane.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include "app/state.h"
+#include <cmath>
+
 #include "tests/support/bits.h"
 #include "tests/support/gl_context.h"
 
@@ -14,22 +17,39 @@ namespace {
 // bit over the whole range of the spinners, in steps finer than a drag gives.
 TEST(CorvaneProjection, EqualsOpenGlsPerspectiveBitForBit) {
   testsupport::createGlWindow();
-  const float saved[2] = {hfov, vfov};
+  const float nearPlane = 0.1f, farPlane = 1000.0f;
   for (int h = 100; h <= 1800; h += 13) {
     for (int v = 100; v <= 1800; v += 7) {
-      hfov = static_cast<float>(h) / 10.0f;
-      vfov = static_cast<float>(v) / 10.0f;
+      const float hfov = static_cast<float>(h) / 10.0f;
+      const float vfov = static_cast<float>(v) / 10.0f;
       glMatrixMode(GL_PROJECTION);
       glLoadIdentity();
       gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane},
                      double{farPlane});
-      updateCorvaneProjection();
+      updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
       ASSERT_TRUE(testsupport::sameBits(corvaneProjection, testsupport::projectionMatrix()))
           << "hfov " << hfov << " vfov " << vfov;
     }
   }
-  hfov = saved[0];
-  vfov = saved[1];
+  glMatrixMode(GL_MODELVIEW);
+}
+
+// glRotatef converts degrees with pi/180, a relative 8.4e-7 more than
+// Matrix4's factor, so the two agree to that angle error plus float rounding;
+// the sense and the place of every element must match.
+TEST(CorvaneRotation, AgreesWithOpenGlAboutObliqueAxes) {
+  testsupport::createGlWindow();
+  glMatrixMode(GL_MODELVIEW);
+  for (const Vector3 axis : {Vector3(1, 2, 3), Vector3(-1, 0.5f, 0), Vector3(0, -3, 4)}) {
+    for (const float angle : {-170.0f, -31.5f, 5.0f, 120.0f}) {
+      glLoadIdentity();
+      glRotatef(angle, axis.x, axis.y, axis.z);
+      const auto gl = testsupport::modelViewMatrix();
+      const Matrix4 m = testsupport::rotation(angle, axis);
+      const double tolerance = 1e-6 + std::fabs(angle) * 1.5e-8;
+      for (int k = 0; k < 16; ++k) EXPECT_NEAR(gl[k], m[k], tolerance) << angle << " index " << k;
+    }
+  }
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/panel.h"
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "scene/view.h"
@@ -85,7 +84,7 @@ TEST_F(ReportsTest, EachReportKeyAfterStartUp) {
 
 TEST_F(ReportsTest, ProjectionReportAfterAFieldOfViewChange) {
   hfov = 90.0f;  // gluPerspective(60, 1.5, 0.1, 1000)
-  controlCallback(kHfovId);
+  loadFieldOfViewProjection();
   const std::string wide =
       "\n1.154701 0.000000 0.000000 0.000000\n"
       "0.000000 1.732051 0.000000 0.000000\n"

@@ -10,7 +10,7 @@
 
 #include "app/state.h"
 #include "scene/view.h"
-#include "scene/window_image.h"
+#include "tests/support/window_image.h"
 #include "tests/support/gl_context.h"
 
 namespace {

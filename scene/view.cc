@@ -20,6 +20,13 @@ void display() {
   drawIcosphere();
 }
 
+void redisplaySceneWindows() {
+  for (int id : windowIds) {
+    glutSetWindow(id);
+    glutPostRedisplay();
+  }
+}
+
 void reshape(int width, int height) {
   glViewport(0, 0, width, height);
   loadFieldOfViewProjection();
@@ -33,5 +40,5 @@ void loadFieldOfViewProjection() {
   gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane},
                  double{farPlane});
   glMatrixMode(GL_MODELVIEW);
-  updateCorvaneProjection();
+  updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
 }

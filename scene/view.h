@@ -14,6 +14,10 @@ void display();
 // and the Corvane projection rebuilt to match.
 void reshape(int width, int height);
 
+// Asks GLUT for a new frame of every scene window (each becomes current in
+// turn, so the last one stays current).
+void redisplaySceneWindows();
+
 // Replaces OpenGL's projection with gluPerspective(vfov, hfov / vfov,
 // nearPlane, farPlane), every argument in double, leaves GL_MODELVIEW current
 // (its matrix untouched) and rebuilds the Corvane projection to match. Shared

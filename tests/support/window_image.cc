@@ -1,4 +1,4 @@
-#include "scene/window_image.h"
+#include "tests/support/window_image.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
