@@ -7,6 +7,17 @@
 #include "corvane/corvane.h"
 #include "scene/icosphere.h"
 
+namespace {
+
+FrameListener frameListeners[kMaxFrameListeners];
+int frameListenerCount = 0;
+
+}  // namespace
+
+void addFrameListener(FrameListener listener) {
+  if (frameListenerCount < kMaxFrameListeners) frameListeners[frameListenerCount++] = listener;
+}
+
 void display() {
   glLoadIdentity();
   const double eyeX = camera.eyeX();
@@ -18,6 +29,7 @@ void display() {
             eyeZ + double{camera.viewZ()},
             double{camera.upX()}, double{camera.upY()}, double{camera.upZ()});
   drawIcosphere();
+  for (int i = 0; i < frameListenerCount; ++i) frameListeners[i]();
 }
 
 void redisplaySceneWindows() {

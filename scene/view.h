@@ -8,6 +8,16 @@
 // buffers swapped. Expects GL_MODELVIEW to be the current matrix mode.
 void display();
 
+// Functions run at the end of every display, right after the buffer swap,
+// with the drawing window's context still current: the opt-in extra windows
+// read the frame's matrices there and ask for their own redraw. None is
+// registered by default, so a plain start makes no call of its own here. At
+// most kMaxFrameListeners; a listener must not change the drawing window's
+// GL state or GLUT's current window.
+using FrameListener = void (*)();
+constexpr int kMaxFrameListeners = 4;
+void addFrameListener(FrameListener listener);
+
 // Viewport to the whole client area (width x height pixels); projection to
 // gluPerspective(vfov, hfov / vfov, nearPlane, farPlane), so the window's
 // shape never changes the aspect; then the identity model-view, left current,
