@@ -15,6 +15,8 @@
 // Units: degrees for the fields of view, world units for distances. Every
 // component is computed in double and rounded to float once.
 
+#include <type_traits>
+
 #include "camera/camera.h"
 #include "camera/vector3.h"
 
@@ -39,6 +41,8 @@ struct Frustum {
   // never nearer than nearPlane).
   float cutDistance;
 };
+
+static_assert(std::is_trivially_copyable_v<Frustum>);
 
 Frustum viewingVolume(const Camera& camera, float hfov, float vfov, float nearPlane,
                       float farPlane, float cutAt);

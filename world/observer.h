@@ -10,6 +10,8 @@
 // +-kMaxElevation so that y up never runs along the line of sight. distance:
 // world units from the origin, kept within [kMinDistance, kMaxDistance].
 
+#include <type_traits>
+
 #include "camera/vector3.h"
 
 struct Observer {
@@ -17,6 +19,8 @@ struct Observer {
   float elevation;
   float distance;
 };
+
+static_assert(std::is_trivially_copyable_v<Observer>);
 
 constexpr float kMaxElevation = 85.0f;
 constexpr float kMinDistance = 3.0f;
