@@ -43,21 +43,4 @@ TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   EXPECT_NEAR(orbited(start, 720, 0).azimuth, start.azimuth, 1e-4);
 }
 
-TEST(ObserverTest, AzimuthFromPlusZTowardsPlusXElevationUpwards) {
-  const struct {
-    Observer o;
-    Vector3 eye;
-  } cases[] = {
-      {{0, 0, 10}, {0, 0, 10}},
-      {{90, 0, 10}, {10, 0, 0}},
-      {{-90, 30, 4}, {-3.4641016f, 2, 0}},
-  };
-  for (const auto& c : cases) {
-    const Vector3 eye = observerEye(c.o);
-    EXPECT_NEAR(eye.x, c.eye.x, 1e-5);
-    EXPECT_NEAR(eye.y, c.eye.y, 1e-5);
-    EXPECT_NEAR(eye.z, c.eye.z, 1e-5);
-  }
-}
-
 }  // namespace
