@@ -20,6 +20,7 @@
 #include "bench/frame_bench.h"
 #include "bench/panel_bench.h"
 #include "bench/report.h"
+#include "bench/world_bench.h"
 
 namespace {
 
@@ -144,6 +145,16 @@ void reportPanelAllocations() {
       .print();
 }
 
+// The world view draws at most depth 3, so its cost must not grow past it.
+void reportWorldFrames() {
+  for (int depth : {1, 3, kMaxDepth}) {
+    bench::ResultLine("world_frame")
+        .add("depth", depth)
+        .add("ms", bench::timeWorldFrames(depth, 200))
+        .print();
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,5 +182,6 @@ int main(int argc, char** argv) {
   glutSetWindow(windowIds[0]);
   reportDragTimings(settings);
   reportFrameTimings(settings);
+  reportWorldFrames();
   return 0;
 }
