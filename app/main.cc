@@ -1,14 +1,56 @@
 // The viewer: a drawing window with the subdivided icosahedron and a control
-// panel beside it. It reads no files, arguments or environment of its own;
-// glutInit takes the process's arguments only because freeglut needs it
-// before the first window.
+// panel beside it. The command line is read before anything touches the X
+// display, so --help, --version and a bad option need no display and open no
+// window. Without options start-up makes exactly the calls it always made.
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
+#include "app/options.h"
+#include "app/start_options.h"
 #include "app/startup.h"
+#include "app/usage.h"
+
+namespace {
+
+// The drawing window's default placement with what glutInit made of
+// -geometry laid over it. freeglut reports a position of -1, -1 and a size of
+// 0 for the parts the geometry left out.
+WindowPlacement placementFromGeometry() {
+  WindowPlacement placement;
+  const int x = glutGet(GLUT_INIT_WINDOW_X);
+  const int y = glutGet(GLUT_INIT_WINDOW_Y);
+  if (x != -1 || y != -1) {
+    placement.x = x;
+    placement.y = y;
+  }
+  const int width = glutGet(GLUT_INIT_WINDOW_WIDTH);
+  const int height = glutGet(GLUT_INIT_WINDOW_HEIGHT);
+  if (width > 0) placement.width = width;
+  if (height > 0) placement.height = height;
+  return placement;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  const ParsedCommandLine parsed = parseCommandLine(&argc, argv);
+  if (!parsed.ok) {
+    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error);
+    return kExitUsage;
+  }
+  const ViewerOptions& options = parsed.options;
+  if (options.help) {
+    printUsage(stdout);
+    return kExitQuit;
+  }
+  if (options.version) {
+    printVersion(stdout);
+    return kExitQuit;
+  }
   glutInit(&argc, argv);
-  startViewer();
+  startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
+  applyStartOptions(options);
   glutMainLoop();
   return 0;
 }
