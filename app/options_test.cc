@@ -49,7 +49,7 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
   const Case cases[] = {
       ok({}, none),
       ok({"--depth", "3"}, [](ViewerOptions& o) { o.depth = 3; }),
-      ok({"--depth=8"}, [](ViewerOptions& o) { o.depth = 8; }),
+      ok({"--depth=8", "--light"}, [](ViewerOptions& o) { o.depth = 8, o.light = true; }),
       ok({"--depth", "+1"}, [](ViewerOptions& o) { o.depth = 1; }),
       ok({"--depth", "2", "--depth", "5"}, [](ViewerOptions& o) { o.depth = 5; }),
       ok({"--mode", "points"}, [](ViewerOptions& o) { o.mode = 0; }),
@@ -123,7 +123,8 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
           "viewer: option '--out' got 'shots' but needs '--script FILE' as well"),
       bad({"--out="}, "viewer: option '--out' got '': expected a directory name"),
       bad({"-display"}, "viewer: option '-display' needs a value: an X display name such as :0"),
-      bad({"-display", ""}, "viewer: option '-display' got '': expected an X display name such as :0"),
+      bad({"-display", ""},
+          "viewer: option '-display' got '': expected an X display name such as :0"),
       bad({"-geometry", "big"},
           "viewer: option '-geometry' got 'big': expected WIDTHxHEIGHT, +X+Y or both, "
           "as in 400x400+0+0"),

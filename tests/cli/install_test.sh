@@ -19,7 +19,8 @@ for prefix in /usr/local /opt/viewer; do
     { cat "$dest.log" >&2; rm -f "$dest.log"; fail "make install failed for $prefix"; }
   rm -f "$dest.log"
   found=$(cd "$dest" && find . ! -type d | sort | tr '\n' ' ')
-  want=".$prefix/bin/viewer .$prefix/share/applications/viewer.desktop .$prefix/share/man/man1/viewer.1 "
+  want=".$prefix/bin/viewer .$prefix/share/applications/viewer.desktop"
+  want="$want .$prefix/share/man/man1/viewer.1 "
   [ "$found" = "$want" ] || fail "installed under $prefix: $found; expected: $want"
   answer=$(env -u DISPLAY "$dest$prefix/bin/viewer" --version)
   [ "$answer" = "viewer $version" ] || fail "the installed viewer answers '$answer'"
