@@ -55,7 +55,7 @@ X options, read by freeglut:
   -sync              makes X requests synchronous, for debugging
   -gldebug           reports OpenGL errors on standard error
   -direct            requires direct rendering; exits if there is none
-  -indirect          renders through the X server
+  -indirect          renders through the X server, if the server allows it
 
 Exit status:
   0  "Quit", --help or --version
