@@ -5,6 +5,8 @@ BUILD_DIR  ?= build
 ASAN_DIR   ?= build-asan
 BENCH_DIR  ?= build-bench
 JOBS       ?= $(shell nproc)
+# Where `make install` puts the viewer; DESTDIR, when set, is prepended.
+PREFIX     ?= /usr/local
 # Warnings are errors in CI, where CI=true is set.
 WERROR     := $(if $(CI),ON,OFF)
 
@@ -17,7 +19,7 @@ PACKAGES       := $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES)
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan bench install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -49,6 +51,10 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVIEWER_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	scripts/with-xvfb scripts/run-bench $(BENCH_DIR)
+
+# The program, its manual page and its desktop entry, under DESTDIR/PREFIX only.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR)

@@ -1,21 +1,59 @@
 // The viewer: a drawing window with the subdivided icosahedron and a control
-// panel beside it. It reads no files or environment of its own; glutInit
-// takes the process's arguments because freeglut needs it before the first
-// window, and --world opens the opt-in "World View" window.
+// panel beside it. The command line is read before anything touches the X
+// display, so --help, --version and a bad option need no display and open no
+// window. Without options start-up makes exactly the calls it always made;
+// --world adds the opt-in "World View" window.
 #include <GL/freeglut.h>
 
-#include <cstring>
+#include <cstdio>
 
+#include "app/options.h"
+#include "app/start_options.h"
 #include "app/startup.h"
+#include "app/usage.h"
 #include "world/world_view.h"
 
+namespace {
+
+// The drawing window's default placement with what glutInit made of
+// -geometry laid over it. freeglut reports a position of -1, -1 and a size of
+// 0 for the parts the geometry left out.
+WindowPlacement placementFromGeometry() {
+  WindowPlacement placement;
+  const int x = glutGet(GLUT_INIT_WINDOW_X);
+  const int y = glutGet(GLUT_INIT_WINDOW_Y);
+  if (x != -1 || y != -1) {
+    placement.x = x;
+    placement.y = y;
+  }
+  const int width = glutGet(GLUT_INIT_WINDOW_WIDTH);
+  const int height = glutGet(GLUT_INIT_WINDOW_HEIGHT);
+  if (width > 0) placement.width = width;
+  if (height > 0) placement.height = height;
+  return placement;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  // merge: replaced by the command-line parser
-  bool world = false;
-  for (int i = 1; i < argc; ++i) world = world || std::strcmp(argv[i], "--world") == 0;
+  const ParsedCommandLine parsed = parseCommandLine(&argc, argv);
+  if (!parsed.ok) {
+    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error);
+    return kExitUsage;
+  }
+  const ViewerOptions& options = parsed.options;
+  if (options.help) {
+    printUsage(stdout);
+    return kExitQuit;
+  }
+  if (options.version) {
+    printVersion(stdout);
+    return kExitQuit;
+  }
   glutInit(&argc, argv);
-  startViewer();
-  if (world) openWorldView();
+  startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
+  applyStartOptions(options);
+  if (options.world) openWorldView();
   glutMainLoop();
   return 0;
 }

@@ -9,6 +9,9 @@
 #include "scene/view.h"
 
 GLUI_Panel* renderModePanel;
+GLUI_RadioGroup* renderModeGroup;
+GLUI_Checkbox* lightCheckbox;
+GLUI_Checkbox* cullingCheckbox;
 GLUI_Panel* cameraPanel;
 GLUI_Panel* axesPanel;
 GLUI_Spinner* subdivisionsSpinner;
@@ -19,21 +22,22 @@ namespace {
 
 // A radio group whose buttons are numbered 0, 1, 2... in the order of labels,
 // then the start selection, which also goes into the live variable.
-void addRadioGroup(GLUI* glui, GLUI_Panel* panel, int* live, int id,
-                   std::initializer_list<const char*> labels, int selected) {
+GLUI_RadioGroup* addRadioGroup(GLUI* glui, GLUI_Panel* panel, int* live, int id,
+                               std::initializer_list<const char*> labels, int selected) {
   GLUI_RadioGroup* group = glui->add_radiogroup_to_panel(panel, live, id, controlCallback);
   for (const char* label : labels) glui->add_radiobutton_to_group(group, label);
   group->set_int_val(selected);
+  return group;
 }
 
 void addRenderModeControls(GLUI* glui) {
   renderModePanel = glui->add_panel("Render Mode", GLUI_PANEL_EMBOSSED);
-  addRadioGroup(glui, renderModePanel, &renderMode, kRenderModeId,
+  renderModeGroup = addRadioGroup(glui, renderModePanel, &renderMode, kRenderModeId,
                 {"Points", "Wireframe", "Solid"}, 1);
 
   lightOn = 0;
-  glui->add_checkbox_to_panel(renderModePanel, "Light On/Off", &lightOn, kLightOrSubdivisionsId,
-                              controlCallback);
+  lightCheckbox = glui->add_checkbox_to_panel(renderModePanel, "Light On/Off", &lightOn,
+                                              kLightOrSubdivisionsId, controlCallback);
 
   // The panel window was created in between; culling belongs to the drawing
   // window's context.
@@ -42,8 +46,8 @@ void addRenderModeControls(GLUI* glui) {
   glutPostRedisplay();
 
   cullBackFaces = 1;
-  glui->add_checkbox_to_panel(renderModePanel, "Backface culling", &cullBackFaces, kCullingId,
-                              controlCallback);
+  cullingCheckbox = glui->add_checkbox_to_panel(renderModePanel, "Backface culling",
+                                                &cullBackFaces, kCullingId, controlCallback);
 
   subdivisionsSpinner =
       glui->add_spinner_to_panel(renderModePanel, "# Subdivisions ", GLUI_SPINNER_INT,

@@ -21,8 +21,12 @@ enum ControlId {
   kLightOrSubdivisionsId = 15,
 };
 
-// Handles kept from the panel's construction; nothing reads them back.
+// Handles kept from the panel's construction. The start-state options act
+// through the controls of the render mode box; nothing else reads them back.
 extern GLUI_Panel* renderModePanel;
+extern GLUI_RadioGroup* renderModeGroup;
+extern GLUI_Checkbox* lightCheckbox;
+extern GLUI_Checkbox* cullingCheckbox;
 extern GLUI_Panel* cameraPanel;
 extern GLUI_Panel* axesPanel;
 extern GLUI_Spinner* subdivisionsSpinner;

@@ -8,10 +8,10 @@
 #include "corvane/reports.h"
 #include "scene/view.h"
 
-void startViewer() {
+void startViewer(const WindowPlacement& placement) {
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
-  glutInitWindowPosition(0, 0);
-  glutInitWindowSize(400, 400);
+  glutInitWindowPosition(placement.x, placement.y);
+  glutInitWindowSize(placement.width, placement.height);
   windowIds[0] = glutCreateWindow("OpenGL");
   glutDisplayFunc(display);
   glutReshapeFunc(reshape);

@@ -1,0 +1,53 @@
+#ifndef APP_OPTIONS_H_
+#define APP_OPTIONS_H_
+
+// The viewer's command line, read into a plain value before anything opens a
+// display. Pure: no GLUT, no OpenGL, no output; main prints and exits.
+//
+// Long options take their value as the next argument or after '='
+// ("--depth 3", "--depth=3"). The X options that freeglut reads (-display,
+// -geometry, -iconic, -sync, -gldebug, -direct, -indirect) are checked for a
+// value where they need one and otherwise left for glutInit exactly as given.
+// Values are taken as written: never wrapped or clamped into range.
+
+// What the command line asks for. "Not given" leaves the panel's start value.
+struct ViewerOptions {
+  bool help = false;
+  bool version = false;
+  int depth = 0;            // 1..8; 0 when not given
+  int mode = -1;            // 0 points, 1 wireframe, 2 solid; -1 when not given
+  bool light = false;       // tick "Light On/Off"
+  bool noCull = false;      // untick "Backface culling"
+  bool hasHfov = false;
+  float hfov = 0.0f;        // degrees, 10..180, when hasHfov
+  bool hasVfov = false;
+  float vfov = 0.0f;        // degrees, 10..180, when hasVfov
+  const char* script = nullptr;  // --script FILE, pointing into argv
+  const char* out = nullptr;     // --out DIR, pointing into argv; needs script
+  bool inspect = false;
+  bool world = false;
+  bool geometry = false;    // -geometry was given (freeglut reads its value)
+};
+
+// Exit statuses of the program.
+constexpr int kExitQuit = 0;           // "Quit", --help, --version
+constexpr int kExitEscape = 1;         // Esc
+constexpr int kExitUsage = 2;          // a bad command line (or script)
+constexpr int kExitSnapshot = 3;       // a snapshot could not be written
+constexpr int kExitDisplay = 4;        // the X display cannot be opened or was lost
+
+struct ParsedCommandLine {
+  ViewerOptions options;
+  bool ok = true;
+  // When not ok: one line, without a newline, naming the option, the value
+  // given and what is accepted.
+  char error[256] = {};
+};
+
+// Reads argv[1..argc). Arguments are taken left to right, and the first of a
+// bad argument, --help and --version decides. On return argv[0..*argc) holds
+// the program name and the X options with their values, in their order, for
+// glutInit; argv itself is only reordered, never written through.
+ParsedCommandLine parseCommandLine(int* argc, char** argv);
+
+#endif  // APP_OPTIONS_H_
