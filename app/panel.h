@@ -21,7 +21,9 @@ enum ControlId {
   kLightOrSubdivisionsId = 15,
 };
 
-// Handles kept from the panel's construction; nothing reads them back.
+// Handles kept from the panel's construction. Only scripted sessions read one
+// back: controlPanel, to find controls by label and the panel's window.
+extern GLUI* controlPanel;
 extern GLUI_Panel* renderModePanel;
 extern GLUI_Panel* cameraPanel;
 extern GLUI_Panel* axesPanel;
