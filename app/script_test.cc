@@ -145,7 +145,7 @@ const struct {
 void expectSame(const ScriptCommand& want, const ScriptCommand& got, const char* line) {
   SCOPED_TRACE(line);
   EXPECT_EQ(want.kind, got.kind);
-  EXPECT_EQ(want.label, got.label);  // the very text the panel is built with
+  EXPECT_STREQ(want.label, got.label);  // the text the panel is built with
   EXPECT_EQ(want.on, got.on);
   EXPECT_EQ(want.text, got.text);
   EXPECT_EQ(want.button, got.button);
