@@ -11,7 +11,8 @@ PREFIX     ?= /usr/local
 WERROR     := $(if $(CI),ON,OFF)
 
 BUILD_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev \
-                  libgl-dev libgl1-mesa-dri libimgui-dev
+                  libgl-dev libgl1-mesa-dri libimgui-dev \
+                  libx11-dev libstb-dev
 TEST_PACKAGES  := libgtest-dev xvfb xdotool x11-utils apitrace \
                   imagemagick python3 procps
 BENCH_PACKAGES := libbenchmark-dev

@@ -2,12 +2,17 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world adds the opt-in "World View" window.
+// --world adds the opt-in "World View" window, and --script FILE [--out DIR]
+// runs a session script (app/script.h), checked before any window opens, and
+// exits when the script ends.
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <string>
 
 #include "app/options.h"
+#include "app/script.h"
+#include "app/script_run.h"
 #include "app/start_options.h"
 #include "app/startup.h"
 #include "app/usage.h"
@@ -50,10 +55,13 @@ int main(int argc, char** argv) {
     printVersion(stdout);
     return kExitQuit;
   }
+  Script script;
+  if (options.script) script = loadScript(options.script);  // exits 2 before any window
   glutInit(&argc, argv);
   startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
   applyStartOptions(options);
   if (options.world) openWorldView();
+  if (options.script) runScript(script, options.out ? options.out : ".");
   glutMainLoop();
   return 0;
 }

@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "app/panel_labels.h"
 #include "app/state.h"
 #include "scene/view.h"
 
+GLUI* controlPanel;
 GLUI_Panel* renderModePanel;
 GLUI_RadioGroup* renderModeGroup;
 GLUI_Checkbox* lightCheckbox;
@@ -32,12 +34,13 @@ GLUI_RadioGroup* addRadioGroup(GLUI* glui, GLUI_Panel* panel, int* live, int id,
 
 void addRenderModeControls(GLUI* glui) {
   renderModePanel = glui->add_panel("Render Mode", GLUI_PANEL_EMBOSSED);
-  renderModeGroup = addRadioGroup(glui, renderModePanel, &renderMode, kRenderModeId,
-                {"Points", "Wireframe", "Solid"}, 1);
+  renderModeGroup = addRadioGroup(
+      glui, renderModePanel, &renderMode, kRenderModeId,
+      {panel_label::kPoints.text, panel_label::kWireframe.text, panel_label::kSolid.text}, 1);
 
   lightOn = 0;
-  lightCheckbox = glui->add_checkbox_to_panel(renderModePanel, "Light On/Off", &lightOn,
-                                              kLightOrSubdivisionsId, controlCallback);
+  lightCheckbox = glui->add_checkbox_to_panel(renderModePanel, panel_label::kLight.text,
+                                              &lightOn, kLightOrSubdivisionsId, controlCallback);
 
   // The panel window was created in between; culling belongs to the drawing
   // window's context.
@@ -46,11 +49,11 @@ void addRenderModeControls(GLUI* glui) {
   glutPostRedisplay();
 
   cullBackFaces = 1;
-  cullingCheckbox = glui->add_checkbox_to_panel(renderModePanel, "Backface culling",
+  cullingCheckbox = glui->add_checkbox_to_panel(renderModePanel, panel_label::kCulling.text,
                                                 &cullBackFaces, kCullingId, controlCallback);
 
   subdivisionsSpinner =
-      glui->add_spinner_to_panel(renderModePanel, "# Subdivisions ", GLUI_SPINNER_INT,
+      glui->add_spinner_to_panel(renderModePanel, panel_label::kSubdivisions.text, GLUI_SPINNER_INT,
                                  &subdivisions, kLightOrSubdivisionsId, controlCallback);
   subdivisionsSpinner->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
   subdivisionsSpinner->set_speed(1.0);
@@ -67,22 +70,24 @@ GLUI_Spinner* addFieldOfViewSpinner(GLUI* glui, const char* label, float* fov, i
 
 void addCameraControls(GLUI* glui) {
   cameraPanel = glui->add_panel("Camera", GLUI_PANEL_EMBOSSED);
-  hfovSpinner = addFieldOfViewSpinner(glui, "Hfov:", &hfov, kHfovId);
-  vfovSpinner = addFieldOfViewSpinner(glui, "Vfov:", &vfov, kVfovId);
+  hfovSpinner = addFieldOfViewSpinner(glui, panel_label::kHfov.text, &hfov, kHfovId);
+  vfovSpinner = addFieldOfViewSpinner(glui, panel_label::kVfov.text, &vfov, kVfovId);
 
-  addRadioGroup(glui, cameraPanel, &navigationMode, kNavigationModeId, {"TRANSLATE", "ROTATE"},
-                0);
+  addRadioGroup(glui, cameraPanel, &navigationMode, kNavigationModeId,
+                {panel_label::kTranslate.text, panel_label::kRotate.text}, 0);
 
   rotateAboutObject = 1;
   lookAtObject = 0;
-  glui->add_checkbox_to_panel(cameraPanel, "Look at Object", &lookAtObject, kLookAtObjectId,
-                              controlCallback);
+  glui->add_checkbox_to_panel(cameraPanel, panel_label::kLookAtObject.text, &lookAtObject,
+                              kLookAtObjectId, controlCallback);
 
   axesPanel = glui->add_panel_to_panel(cameraPanel, "Axes", GLUI_PANEL_EMBOSSED);
-  addRadioGroup(glui, axesPanel, &activeAxis, kActiveAxisId, {"X", "Y", "Z"}, 2);
+  addRadioGroup(glui, axesPanel, &activeAxis, kActiveAxisId,
+                {panel_label::kAxisX.text, panel_label::kAxisY.text, panel_label::kAxisZ.text}, 2);
 
-  glui->add_button_to_panel(cameraPanel, "Reset View", kResetViewId, controlCallback);
-  glui->add_button_to_panel(cameraPanel, "Quit", kQuitId, exit);
+  glui->add_button_to_panel(cameraPanel, panel_label::kResetView.text, kResetViewId,
+                            controlCallback);
+  glui->add_button_to_panel(cameraPanel, panel_label::kQuit.text, kQuitId, exit);
 }
 
 // The same projection as a reshape, so a later resize keeps it.
@@ -97,6 +102,7 @@ void rebuildProjection() {
 
 void buildControlPanel(int drawingWindow) {
   GLUI* glui = GLUI_Master.create_glui("Tavrin Assignment 3", 0, -1, -1);
+  controlPanel = glui;
   addRenderModeControls(glui);
   addCameraControls(glui);
   glui->set_main_gfx_window(drawingWindow);

@@ -22,7 +22,10 @@ enum ControlId {
 };
 
 // Handles kept from the panel's construction. The start-state options act
-// through the controls of the render mode box; nothing else reads them back.
+// through the controls of the render mode box, and scripted sessions read
+// controlPanel back to find controls by label and the panel's window; nothing
+// else reads them.
+extern GLUI* controlPanel;
 extern GLUI_Panel* renderModePanel;
 extern GLUI_RadioGroup* renderModeGroup;
 extern GLUI_Checkbox* lightCheckbox;

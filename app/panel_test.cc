@@ -7,12 +7,17 @@
 
 #include <array>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/panel.h"
+#include "app/panel_labels.h"
 #include "app/startup.h"
 #include "app/state.h"
 #include "camera/navigation.h"
 #include "corvane/corvane.h"
+#include "glui/user_actions.h"
 #include "tests/support/bits.h"
 #include "tests/support/gl_context.h"
 
@@ -72,6 +77,36 @@ TEST_F(StartedViewer, StateAfterStartUp) {
   EXPECT_EQ(subdivisionsSpinner->get_int_val(), 1);
   EXPECT_EQ(hfovSpinner->get_float_val(), 60.0f);
   EXPECT_EQ(vfovSpinner->get_float_val(), 60.0f);
+}
+
+using LabelAndKind = std::pair<std::string, ControlKind>;
+
+void collectControls(const GLUI_Panel& panel, std::vector<LabelAndKind>& out) {
+  using glui_detail::UserActions;
+  for (GLUI_Control* c : UserActions::children(panel)) {
+    if (auto* inner = dynamic_cast<GLUI_Panel*>(c)) {
+      collectControls(*inner, out);
+    } else if (auto* group = dynamic_cast<GLUI_RadioGroup*>(c)) {
+      for (GLUI_RadioButton* b : UserActions::buttons(*group)) {
+        out.emplace_back(b->get_name(), ControlKind::RadioButton);
+      }
+    } else {
+      const ControlKind kind = dynamic_cast<GLUI_Checkbox*>(c)  ? ControlKind::Checkbox
+                               : dynamic_cast<GLUI_Spinner*>(c) ? ControlKind::Spinner
+                                                                : ControlKind::Button;
+      out.emplace_back(c->get_name(), kind);
+    }
+  }
+}
+
+// Scripts are checked against the label table before any panel exists, and
+// run against the built panel: the two must list the same controls.
+TEST_F(StartedViewer, PanelControlsAreTheLabelTable) {
+  std::vector<LabelAndKind> built;
+  collectControls(glui_detail::UserActions::top(*controlPanel), built);
+  std::vector<LabelAndKind> table;
+  for (const ControlLabel& c : kPanelControls) table.emplace_back(c.text, c.kind);
+  EXPECT_EQ(table, built);
 }
 
 // The projection's aspect is hfov / vfov, not the window's; the camera keeps
