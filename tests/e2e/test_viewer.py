@@ -42,6 +42,8 @@ class Panel(ViewerCase):
 
     def test_render_controls_reach_the_drawing_window(self):
         v = self.start(trace=True)
+        self.assertEqual(v.geometry(v.drawing), (0, 0, 400, 400))
+        self.assertEqual(v.geometry(v.panel)[:2], (408, 0))     # beside it, top-aligned
         start = self.start_picture
         pictures = {}
         for label in ('Backface culling', 'Backface culling', 'Points', 'Solid', 'Light On/Off',
@@ -64,12 +66,26 @@ class Panel(ViewerCase):
             v.enter(v.panel, '# Subdivisions ', depth)
             shot = v.settled_screenshot(v.drawing, differs_from=before)
             self.assertEqual(shot == start, same, depth)
-        mark = v.out.mark()
+        # A left press asks for a frame, a right or middle one does not.
+        self.projection(v)
+        for button in (3, 2, 1):
+            v.click(v.drawing, 150, 150, button)
+            self.sync(v)
+            v.settled_screenshot(v.drawing)
+            self.projection(v)
+        out, err = v.out.mark(), v.err.mark()
         self.click(v, 'Quit')
         self.assertEqual(v.wait_exit(), 0)
-        self.assertEqual(v.out.text(mark) + v.err.text(), '')
+        self.assertEqual(v.out.text(out) + v.err.text(err), '')
 
         calls = v.gl_calls()
+        swaps = []
+        for name, args, drawable in calls:
+            if name == 'glGetFloatv' and args[0] == 0x0BA7 and drawable == v.drawing:
+                swaps.append(0)
+            elif name == 'glXSwapBuffers' and args[1] == v.drawing and swaps:
+                swaps[-1] += 1
+        self.assertEqual(swaps, [0, 0, 1, 0])
         culling = [name for name, args, drawable in calls if drawable == v.drawing
                    and name in ('glEnable', 'glDisable') and args == [GL_CULL_FACE]]
         self.assertEqual(culling, ['glEnable', 'glDisable', 'glEnable'])

@@ -266,10 +266,14 @@ class Program:
         wait_until(stable, timeout, 'a settled picture', interval=0.05)
         return last[0]
 
-    def size(self, window):
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
         out = self.x.xdotool('getwindowgeometry', '--shell', window)
         values = dict(line.split('=', 1) for line in out.split())
-        return int(values['WIDTH']), int(values['HEIGHT'])
+        return tuple(int(values[k]) for k in ('X', 'Y', 'WIDTH', 'HEIGHT'))
+
+    def size(self, window):
+        return self.geometry(window)[2:]
 
     def resize(self, window, width, height):
         self.x.xdotool('windowsize', window, width, height)
