@@ -164,8 +164,18 @@ class Demo(unittest.TestCase):
                  'mousemove', '--window', self.panel, x, y + 60, 'mouseup', 1)
         self.click('Press')
         self.expect('cb 7 3 1')
+        # Nothing runs while nothing happens: no idle callback, no timer.
+        self.xdo('mousemove', '--window', self.panel, 2, 2, 'sleep', 0.5)
+        ticks = self.cpu_ticks()
+        self.xdo('sleep', 2)
+        self.assertLessEqual(self.cpu_ticks() - ticks, os.sysconf('SC_CLK_TCK') // 10)
         self.click('Quit')
         self.assertEqual(self.p.wait_exit(), 0)
+
+    def cpu_ticks(self):
+        with open('/proc/%d/stat' % self.p.proc.pid) as f:
+            fields = f.read().rsplit(')', 1)[1].split()
+        return int(fields[11]) + int(fields[12])    # utime + stime
 
 
 if __name__ == '__main__':
