@@ -45,6 +45,8 @@ class PanelWindow : public PanelHost {
   void pointerCrossed(bool left);
 
   static PanelWindow* ofWindow(int window);
+  // The layout the window draws and takes clicks by (tests map it to labels).
+  const LayoutItem& layout() const { return layout_; }
   static void repeatTimer(int generation);
 
  private:

@@ -1,5 +1,6 @@
 // A throwaway program with one panel of every control kind, driven by the
-// end-to-end test (glui_e2e_test.py); not part of the viewer.
+// end-to-end test (glui_e2e_test.py); not part of the viewer. With --map it
+// prints its panel's control map (tests/tools/control_map.h) and exits.
 //
 // Its main window "glui demo gfx" (200 x 150 at 0, 0) prints "draw" on every
 // display, sleeps 700 ms per frame while "Slow" is ticked, prints "key <c>"
@@ -12,8 +13,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "glui/glui.h"
+#include "tests/tools/control_map.h"
 
 namespace {
 
@@ -101,6 +104,7 @@ int main(int argc, char** argv) {
   glutDisplayFunc(drawMain);
   glutKeyboardFunc(keyMain);
   buildPanel();
+  if (argc > 1 && std::strcmp(argv[1], "--map") == 0) return printControlMap(stdout) ? 0 : 1;
   glutMainLoop();
   return 0;
 }

@@ -1,0 +1,89 @@
+"""The real viewer for end-to-end tests: one private X server and one control
+map per test class, a fresh viewer per test, all stopped whatever happens.
+
+Run a test file as: python3 test_x.py VIEWER PANEL_MAP [unittest options]."""
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from harness import DRAWING_TITLE, PANEL_TITLE, Program, XServer, wait_until  # noqa: E402
+
+VIEWER = PANEL_MAP = None
+START_EYE = '(0.000, 0.000, 2.500)\n'
+# A pixel nothing else presses: its middle-button line marks the end of a batch.
+SYNC_PIXEL = (399, 0)
+
+
+def pixel_line(x, y):
+    return 'Coordinates of the pixel (%d, %d)\n' % (x, y)
+
+
+def rows(text):
+    """The numbers of a report's matrices, row by row (lists of strings)."""
+    return [line.split() for line in text.splitlines() if line]
+
+
+class ViewerCase(unittest.TestCase):
+    maxDiff = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.x = XServer()
+        cls.map = cls.x.control_map([PANEL_MAP])
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.x.stop()
+
+    def start(self, trace=False, merged=False):
+        v = Program(self.x, [VIEWER], [DRAWING_TITLE, PANEL_TITLE], trace=trace, merged=merged)
+        self.addCleanup(v.stop)
+        v.map = self.map
+        v.drawing, v.panel = v.windows
+        wait_until(lambda: v.screenshot(v.drawing).lit() > 0, 30, 'the first frame')
+        wait_until(lambda: v.screenshot(v.panel).tones() > 2, 30, 'the panel')
+        self.start_picture = v.settled_screenshot(v.drawing)
+        return v
+
+    def click(self, v, label, part='rect'):
+        v.click_control(v.panel, label, part)
+
+    def report(self, v, key, titles, lines):
+        """Presses a report key; returns its standard output once the titles
+        and `lines` lines of numbers have arrived, checking the titles."""
+        out, err = v.out.mark(), v.err.mark()
+        v.key(v.drawing, key)
+        self.assertEqual(v.err.wait_for(lambda t: t.endswith(titles), err, what=titles), titles)
+        return v.out.wait_for(lambda t: t.count('\n') >= lines, out, what='the numbers')
+
+    def eye(self, v):
+        return self.report(v, 'C', '\nCamera Position\n', 1)
+
+    def projection(self, v):
+        """OpenGL's projection rows, after checking Corvane's prints the same."""
+        text = self.report(v, 'P', '\nOpenGL Projection Matrix\n\nCorvane Projection Matrix\n',
+                           12)
+        opengl, corvane = rows(text)[:4], rows(text)[4:]
+        self.assertEqual(opengl, corvane)
+        return opengl
+
+    def model_view(self, v):
+        """OpenGL's and Corvane's model-view rows."""
+        text = self.report(v, 'question',
+                           '\nOpenGL Model/View Matrix\n\nCorvane Model/View Matrix\n', 12)
+        return rows(text)[:4], rows(text)[4:]
+
+    def sync(self, v, timeout=60):
+        """Waits until every event sent so far has been handled."""
+        mark = v.err.mark()
+        v.click(v.drawing, *SYNC_PIXEL, button=2)
+        v.err.wait_for(lambda t: pixel_line(*SYNC_PIXEL) in t, mark, timeout, 'the sync line')
+
+
+def main():
+    global VIEWER, PANEL_MAP
+    if len(sys.argv) < 3:
+        sys.exit('usage: %s VIEWER PANEL_MAP [unittest options]' % sys.argv[0])
+    VIEWER, PANEL_MAP = sys.argv[1:3]
+    unittest.main(module='__main__', argv=sys.argv[:1] + sys.argv[3:], verbosity=2)

@@ -1,0 +1,372 @@
+"""Drives GLUT programs on a private X server the way a person would: finds
+their windows by title, clicks panel controls by label, types, drags, presses
+keys, reads standard output and standard error separately, takes
+screenshots, records the GL calls with apitrace on request, and collects the
+exit status.
+
+It knows no maths of the viewer and no layout rules of the panel toolkit:
+where a control sits comes from the program's own control map
+(tests/tools/control_map.h), printed by panel_map or `glui_demo --map`."""
+import ctypes
+import json
+import os
+import pickle
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+# Every window title the tests and scripts look for.
+DRAWING_TITLE = 'OpenGL'
+PANEL_TITLE = 'Tavrin Assignment 3'
+DEMO_MAIN_TITLE = 'glui demo gfx'
+DEMO_PANEL_TITLE = 'glui demo panel'
+
+
+def wait_until(predicate, timeout, what, interval=0.02):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError('timed out after %.0f s waiting for %s' % (timeout, what))
+        time.sleep(interval)
+
+
+class XServer:
+    """Xvfb on a display number it picks itself (-displayfd). -noreset keeps
+    it from resetting, and dropping clients, when its last client leaves.
+    XServer.existing() wraps the display in DISPLAY instead."""
+
+    def __init__(self, display=None):
+        self.proc = None
+        if display is None:
+            read_fd, write_fd = os.pipe()
+            self.proc = subprocess.Popen(
+                ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', '1280x1024x24',
+                 '-nolisten', 'tcp', '+extension', 'GLX', '-noreset'],
+                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                start_new_session=True)
+            os.close(write_fd)
+            with os.fdopen(read_fd) as pipe:
+                display = ':' + pipe.readline().strip()
+            if display == ':':
+                self.stop()
+                raise RuntimeError('Xvfb did not start')
+        self.display = display
+        self.env = dict(os.environ, DISPLAY=display)
+        self.env.pop('XAUTHORITY', None)
+
+    @classmethod
+    def existing(cls):
+        return cls(os.environ['DISPLAY'])
+
+    def run(self, *args, timeout=120):
+        result = subprocess.run([str(a) for a in args], env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, timeout=timeout)
+        if result.returncode != 0:
+            raise AssertionError('%s failed (%d): %s' % (args[0], result.returncode,
+                                                         result.stderr.decode(errors='replace')))
+        return result.stdout.decode(errors='replace')
+
+    def xdotool(self, *args):
+        return self.run('xdotool', *args)
+
+    def control_map(self, command):
+        """The control map a program prints (panel_map, glui_demo --map)."""
+        return ControlMap(json.loads(self.run(*command)))
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait()
+
+
+class ControlMap:
+    """Window pixels of a panel's controls, by label."""
+
+    def __init__(self, data):
+        self.size = (data['width'], data['height'])
+        self.controls = {c['label']: c for c in data['controls']}
+
+    @staticmethod
+    def _centre(rect):
+        x, y, w, h = rect
+        return x + w // 2, y + h // 2
+
+    def centre(self, label, part='rect'):
+        """Centre of a control's row (a label is part of its control), or of a
+        spinner's "field", "up" or "down" arrow."""
+        if label not in self.controls:
+            raise AssertionError('no control labelled %r; the panel has %s'
+                                 % (label, sorted(self.controls)))
+        return self._centre(self.controls[label][part])
+
+    def labels(self, kind):
+        return [label for label, c in self.controls.items() if c['kind'] == kind]
+
+
+class Stream:
+    """One console stream of a program, collected by a thread of its own."""
+
+    def __init__(self, pipe, drop_prefix=None):
+        self._data = bytearray()
+        self._cond = threading.Condition()
+        self._drop = drop_prefix
+        self.closed = False
+        self._thread = threading.Thread(target=self._pump, args=(pipe,), daemon=True)
+        self._thread.start()
+
+    def _pump(self, pipe):
+        while True:
+            chunk = os.read(pipe.fileno(), 65536)
+            with self._cond:
+                self._data += chunk
+                self.closed = not chunk
+                self._cond.notify_all()
+                if not chunk:
+                    return
+
+    def mark(self):
+        with self._cond:
+            return len(self._data)
+
+    def text(self, since=0):
+        with self._cond:
+            text = self._data[since:].decode(errors='replace')
+        if self._drop:
+            text = ''.join(l for l in text.splitlines(True) if not l.startswith(self._drop))
+        return text
+
+    def wait_for(self, predicate, since=0, timeout=20, what='output'):
+        """Waits until predicate(text since the mark) holds; returns the text."""
+        deadline = time.monotonic() + timeout
+        with self._cond:
+            while True:
+                text = self.text(since)
+                if predicate(text):
+                    return text
+                left = deadline - time.monotonic()
+                if left <= 0 or self.closed:
+                    raise AssertionError('no %s; got %r' % (what, text[-600:]))
+                self._cond.wait(left)
+
+    def join(self):
+        self._thread.join(5)
+
+
+class Shot:
+    """An RGB screenshot, 8 bits per channel."""
+
+    def __init__(self, raw):
+        m = re.match(rb'P6\s+(\d+)\s+(\d+)\s+255\s', raw)
+        self.width, self.height = int(m.group(1)), int(m.group(2))
+        self.data = raw[m.end():]
+
+    def lit(self, threshold=40):
+        """How many pixels are brighter than threshold in any channel."""
+        table = bytes(1 if v > threshold else 0 for v in range(256))
+        t = self.data.translate(table)
+        a, b, c = (int.from_bytes(t[k::3], 'big') for k in range(3))
+        return bin(a | b | c).count('1')
+
+    def tones(self):
+        return len(set(self.data))
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.data[at:at + 3])
+
+    def __eq__(self, other):
+        return self.data == other.data
+
+    def __repr__(self):
+        return '<Shot %dx%d, %d lit>' % (self.width, self.height, self.lit())
+
+
+def gl_calls(trace_path):
+    """The recorded calls, each (name, argument values, the drawable current
+    then), apitrace's own fake calls left out."""
+    proc = subprocess.Popen(['apitrace', 'pickle', trace_path],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+
+    class Unpickler(pickle.Unpickler):
+        def find_class(self, module, name):
+            return (lambda *a: (name,) + a) if module == 'unpickle' else \
+                super().find_class(module, name)
+    calls, drawable = [], None
+    while True:
+        try:
+            _, name, args, _, flags = Unpickler(proc.stdout).load()[:5]
+        except EOFError:
+            break
+        if name in ('glXMakeCurrent', 'glXMakeContextCurrent'):
+            drawable = args[1][1]
+        if not flags & 1:
+            calls.append((name, [v for _, v in args], drawable))
+    proc.stdout.close()
+    proc.wait()
+    return calls
+
+
+class Program:
+    """A program on the X server, with its windows found by title. With
+    trace=True it runs under apitrace; merged=True sends standard error into
+    standard output's pipe, as `2>&1` does."""
+
+    def __init__(self, x, command, titles, trace=False, merged=False, env=None):
+        self.x = x
+        self.tmpdir = tempfile.mkdtemp(prefix='harness-')
+        self.trace_path = os.path.join(self.tmpdir, 'calls.trace') if trace else None
+        if trace:
+            command = ['apitrace', 'trace', '--api', 'gl', '-o', self.trace_path] + command
+        self.proc = subprocess.Popen(
+            command, env=dict(x.env, **(env or {})), stdin=subprocess.DEVNULL,
+            stdout=subprocess.PIPE, stderr=subprocess.STDOUT if merged else subprocess.PIPE,
+            start_new_session=True)
+        drop = 'apitrace: ' if trace else None
+        self.out = Stream(self.proc.stdout, drop)
+        self.err = self.out if merged else Stream(self.proc.stderr, drop)
+        self.status = None
+        self.map = None
+        try:
+            self.windows = [self.find(t) for t in titles]
+        except BaseException:
+            self.stop()
+            raise
+
+    def find(self, title):
+        def found():
+            self.assert_alive()
+            ids = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name',
+                                  '^%s$' % re.escape(title)], env=self.x.env,
+                                 stdout=subprocess.PIPE, text=True).stdout.split()
+            return int(ids[0]) if len(ids) == 1 else None
+        return wait_until(found, 30, 'the window "%s"' % title)
+
+    # Input ---------------------------------------------------------------
+
+    def click(self, window, x, y, button=1):
+        self.x.xdotool('mousemove', '--window', window, x, y, 'click', button)
+
+    def drag(self, window, points, button=1):
+        """Presses at points[0], moves through the rest (one motion event
+        each) and releases at the last."""
+        args = ['mousemove', '--window', window, *points[0], 'mousedown', button]
+        for p in points[1:]:
+            args += ['mousemove', '--window', window, *p]
+        self.x.xdotool(*args, 'mouseup', button)
+
+    def key(self, window, *keys):
+        self.x.xdotool('windowfocus', '--sync', window, 'key', '--clearmodifiers', *keys)
+
+    def click_control(self, panel, label, part='rect', button=1):
+        self.click(panel, *self.map.centre(label, part), button)
+
+    def enter(self, panel, label, text, then=('Return',)):
+        """Replaces a spinner's text (a click in the field selects all of it),
+        then presses the keys in then (none: the edit stays open)."""
+        self.x.xdotool('windowfocus', '--sync', panel, 'mousemove', '--window', panel,
+                       *self.map.centre(label, 'field'), 'click', 1, 'key', 'BackSpace')
+        if text:
+            self.x.xdotool('type', '--delay', 5, '--', text)   # "--": text may start with "-"
+        if then:
+            self.x.xdotool('key', *then)
+
+    # Looking -------------------------------------------------------------
+
+    def screenshot(self, window):
+        return Shot(subprocess.run(['import', '-silent', '-window', str(window), '-depth', '8',
+                                    'ppm:-'], env=self.x.env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, timeout=30, check=True).stdout)
+
+    def settled_screenshot(self, window, differs_from=None, timeout=60):
+        """A screenshot once the picture stopped changing (and, if given,
+        differs from an earlier one)."""
+        last = [self.screenshot(window)]
+
+        def stable():
+            shot = self.screenshot(window)
+            same, last[0] = shot == last[0], shot
+            return same and (differs_from is None or not shot == differs_from)
+        wait_until(stable, timeout, 'a settled picture', interval=0.05)
+        return last[0]
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
+        out = self.x.xdotool('getwindowgeometry', '--shell', window)
+        values = dict(line.split('=', 1) for line in out.split())
+        return tuple(int(values[k]) for k in ('X', 'Y', 'WIDTH', 'HEIGHT'))
+
+    def size(self, window):
+        return self.geometry(window)[2:]
+
+    def resize(self, window, width, height):
+        self.x.xdotool('windowsize', window, width, height)
+        wait_until(lambda: self.size(window) == (width, height), 10, 'the new window size')
+
+    def gl_calls(self):
+        return gl_calls(self.trace_path)
+
+    def close(self, window):
+        """Sends what a window manager's close button sends: WM_DELETE_WINDOW."""
+        x11 = ctypes.CDLL('libX11.so.6')
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong),
+                        ('send_event', ctypes.c_int), ('display', ctypes.c_void_p),
+                        ('window', ctypes.c_ulong), ('message_type', ctypes.c_ulong),
+                        ('format', ctypes.c_int), ('data', ctypes.c_long * 5),
+                        ('pad', ctypes.c_long * 12)]   # an XEvent is 24 longs
+        display = x11.XOpenDisplay(self.x.display.encode())
+        event = ClientMessage(type=33, window=window, format=32,       # ClientMessage
+                              message_type=x11.XInternAtom(display, b'WM_PROTOCOLS', 0))
+        event.data[0] = x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0)
+        x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+        x11.XFlush(display)
+        x11.XCloseDisplay(display)
+
+    # Life ----------------------------------------------------------------
+
+    def assert_alive(self):
+        if self.proc.poll() is not None:
+            raise AssertionError('the program ended with status %d; stderr: %s'
+                                 % (self.proc.returncode, self.err.text()[-600:]))
+
+    def rss_kib(self):
+        with open('/proc/%d/status' % self.proc.pid) as f:
+            return int(re.search(r'VmRSS:\s+(\d+)', f.read()).group(1))
+
+    def wait_exit(self, timeout=30):
+        self.status = self.proc.wait(timeout=timeout)
+        self.out.join()
+        self.err.join()
+        return self.status
+
+    def stop(self):
+        """Ends the program if it still runs (its whole process group, so
+        also under apitrace)."""
+        if self.proc.poll() is None:
+            os.killpg(self.proc.pid, signal.SIGTERM)
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.proc.pid, signal.SIGKILL)
+                self.proc.wait()
+        self.out.join()
+        self.err.join()
+        for pipe in (self.proc.stdout, self.proc.stderr):
+            if pipe:
+                pipe.close()
+        shutil.rmtree(self.tmpdir, ignore_errors=True)

@@ -1,0 +1,78 @@
+#include "tests/tools/control_map.h"
+
+#include <string>
+
+#include "glui/glui.h"
+#include "glui/user_actions.h"
+#include "glui/geometry.h"
+#include "glui/control_tree.h"
+#include "glui/panel_window.h"
+
+namespace {
+
+using glui_detail::LayoutItem;
+using glui_detail::Rect;
+
+// GLUT numbers windows from 1 in creation order; a test program has a few.
+constexpr int kWindowsSearched = 64;
+
+std::string quoted(const char* text) {
+  std::string s = "\"";
+  for (const char* c = text; *c != '\0'; ++c) {
+    if (*c == '"' || *c == '\\') s += '\\';
+    s += *c;
+  }
+  return s + "\"";
+}
+
+std::string rect(const Rect& r) {
+  return "[" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) +
+         ", " + std::to_string(r.h) + "]";
+}
+
+void entry(std::string& out, const char* label, const char* kind, const Rect& r,
+           const std::string& extra = "") {
+  if (out.back() != '[') out += ",";
+  out += "\n  {\"label\": " + quoted(label) + ", \"kind\": \"" + kind + "\", \"rect\": " +
+         rect(r) + extra + "}";
+}
+
+void walk(const LayoutItem& item, std::string& out) {
+  GLUI_Control& control = glui_detail::controlOf(item);
+  if (item.isPanel) {
+    entry(out, control.get_name(), "panel", item.rect);
+    for (const LayoutItem& child : item.children) walk(child, out);
+  } else if (auto* group = dynamic_cast<GLUI_RadioGroup*>(&control)) {
+    for (int i = 0; i < static_cast<int>(item.rowWidths.size()); ++i) {
+      entry(out, glui_detail::UserActions::buttons(*group)[i]->get_name(), "radio",
+            glui_detail::rowRect(item, i));
+    }
+  } else if (dynamic_cast<GLUI_Checkbox*>(&control)) {
+    entry(out, control.get_name(), "checkbox", glui_detail::rowRect(item, 0));
+  } else if (dynamic_cast<GLUI_Spinner*>(&control)) {
+    const Rect row = glui_detail::rowRect(item, 0);
+    const auto parts = glui_detail::spinnerParts(row, item.labelWidth);
+    entry(out, control.get_name(), "spinner", row,
+          ", \"field\": " + rect(parts.field) + ", \"up\": " + rect(parts.up) +
+              ", \"down\": " + rect(parts.down));
+  } else if (dynamic_cast<GLUI_Button*>(&control)) {
+    entry(out, control.get_name(), "button", glui_detail::rowRect(item, 0));
+  }
+}
+
+}  // namespace
+
+bool printControlMap(std::FILE* out) {
+  for (int window = 1; window <= kWindowsSearched; ++window) {
+    const glui_detail::PanelWindow* panel = glui_detail::PanelWindow::ofWindow(window);
+    if (panel == nullptr) continue;
+    LayoutItem laidOut = panel->layout();
+    const glui_detail::Size size = glui_detail::layoutWindow(laidOut);
+    std::string controls = "[";
+    walk(laidOut, controls);
+    std::fprintf(out, "{\"width\": %d, \"height\": %d, \"controls\": %s\n]}\n", size.w, size.h,
+                 controls.c_str());
+    return true;
+  }
+  return false;
+}
