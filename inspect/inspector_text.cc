@@ -5,13 +5,12 @@
 #include "inspect/cell_match.h"
 
 const char kModelViewExpectation[] =
-    "Expected to differ, by design: OpenGL's is rebuilt from the camera every frame "
-    "(gluLookAt from the eye along -n with v up); Corvane's is the product of every drag "
-    "step since start-up, reads rotation amounts as degrees, and Reset View leaves it alone.";
+    "Expected to differ, by design: OpenGL's is rebuilt from the camera every frame; "
+    "Corvane's is the product of every step since start-up, reads rotation amounts as "
+    "degrees, and Reset View leaves it alone.";
 
 const char kProjectionExpectation[] =
-    "Expected to agree, by construction: both are gluPerspective(Vfov, Hfov/Vfov, near, far) "
-    "from the same numbers, rebuilt at the same moments.";
+    "Expected to agree, by construction: the same formula from the same numbers.";
 
 namespace {
 
@@ -83,12 +82,12 @@ TextLine projectionCellText(int row, int column, float value, const ProjectionIn
       break;
     case 14:
       std::snprintf(line.text, sizeof line.text,
-                    "P[3][2] = -1: w becomes the distance in front of the eye, -z, for the "
-                    "perspective divide = %s",
+                    "P[3][2] = -1 (w becomes -z, the distance in front of the eye, for the "
+                    "perspective divide) = %s",
                     printed);
       break;
     default:
-      std::snprintf(line.text, sizeof line.text, "P[%d][%d] = 0: gluPerspective leaves it 0 = %s",
+      std::snprintf(line.text, sizeof line.text, "P[%d][%d] = 0 (gluPerspective sets no other cell) = %s",
                     row, column, printed);
       break;
   }

@@ -25,7 +25,7 @@ struct MatchStyle {
 
 const MatchStyle& styleOf(CellMatch match) {
   static const MatchStyle styles[] = {
-      {"=", "bit-identical", IM_COL32(205, 238, 205, 255), IM_COL32(0, 120, 0, 255)},
+      {"=", "bit-identical", 0, IM_COL32(0, 120, 0, 255)},
       {"~", "equal to six decimals", IM_COL32(255, 226, 160, 255), IM_COL32(160, 100, 0, 255)},
       {"x", "different", IM_COL32(255, 196, 196, 255), IM_COL32(190, 0, 0, 255)},
   };
@@ -48,7 +48,7 @@ bool drawCell(const char* text, float right, bool firstOnLine, ImU32 background,
   const ImVec2 from(at.x - kCellPad, at.y - kCellPad);
   const ImVec2 to(at.x + size.x + kCellPad, at.y + size.y + kCellPad);
   ImDrawList* draw = ImGui::GetWindowDrawList();
-  draw->AddRectFilled(from, to, background);
+  if (background != 0) draw->AddRectFilled(from, to, background);
   if (!finite) draw->AddRect(from, to, kNotFiniteFrame);
   ImGui::TextUnformatted(text);
   return ImGui::IsItemHovered();
@@ -168,9 +168,8 @@ void drawInspector(const InspectorSnapshot& s) {
     ImGui::TextUnformatted("Waiting for the first frame of the drawing window");
     return;
   }
-  ImGui::Text("Camera, after frame %ld of the drawing window", s.frame);
-  ImGui::Text("  eye %s   u %s", vectorText(s.camera.eye).text, vectorText(s.camera.u).text);
-  ImGui::Text("  v   %s   n %s", vectorText(s.camera.v).text, vectorText(s.camera.n).text);
+  ImGui::Text("Camera  eye %s   u %s", vectorText(s.camera.eye).text, vectorText(s.camera.u).text);
+  ImGui::Text("        v   %s   n %s", vectorText(s.camera.v).text, vectorText(s.camera.n).text);
   ImGui::TextUnformatted(stepText(s.step).text);
   ImGui::Separator();
   drawPair("Model-view", s.openGlModelView, s.corvaneModelView, kModelViewExpectation, nullptr);

@@ -14,7 +14,8 @@ void requestCloseOfCurrentWindow() {
   event.xclient.format = 32;
   event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
   XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
-  XFlush(display);
+  // A round trip, so the message is in the queue when events are pumped next.
+  XSync(display, False);
 }
 
 }  // namespace testsupport
