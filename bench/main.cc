@@ -18,6 +18,7 @@
 #include "app/state.h"
 #include "bench/drag_bench.h"
 #include "bench/frame_bench.h"
+#include "bench/inspector_bench.h"
 #include "bench/panel_bench.h"
 #include "bench/report.h"
 
@@ -134,6 +135,26 @@ void reportDragTimings(const Settings& settings) {
   }
 }
 
+// Last, as it leaves the inspector open: its refresh, and the depth-6 frame
+// with its snapshot taken after every display().
+void reportInspector(const Settings& settings) {
+  constexpr int kDepth = 6;
+  bench::openInspectorForBench();
+  bench::ResultLine("inspector_refresh")
+      .add("ms", bench::timeInspectorRefresh(settings.minPairs * 20))
+      .print();
+  glutSetWindow(windowIds[0]);
+  const bench::FrameComparison result =
+      bench::compareFrames(kDepth, settings.frameSeconds, settings.minPairs);
+  bench::ResultLine("frame_inspector")
+      .add("depth", kDepth)
+      .add("triangles", result.triangles)
+      .add("program_ms", result.program)
+      .add("reference_ms", result.reference)
+      .add("paired_ratio", result.pairedRatio)
+      .print();
+}
+
 void reportPanelAllocations() {
   const bench::PanelAllocations counts = bench::countPanelAllocations(50);
   bench::ResultLine("panel_allocations")
@@ -171,5 +192,6 @@ int main(int argc, char** argv) {
   glutSetWindow(windowIds[0]);
   reportDragTimings(settings);
   reportFrameTimings(settings);
+  reportInspector(settings);
   return 0;
 }
