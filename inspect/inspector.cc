@@ -204,7 +204,8 @@ void openInspector(int besideWindow) {
   const int current = glutGetWindow();
   panel = besideWindow;
   glutSetWindow(panel);
-  // A first guess: the panel may not have its final size yet (see onDisplay).
+  // A first guess: the panel may not have its final size yet (see
+  // placeBesidePanel).
   panelPlacedBeside = currentWindowRect();
   const glui_detail::Point at =
       glui_detail::placeBeside(panelPlacedBeside, glutGet(GLUT_WINDOW_BORDER_WIDTH));
