@@ -127,11 +127,11 @@ class Inspector(ViewerTest):
         self.assertTrue(self.xserver.run('xdotool', 'search', '--name', '^Inspector$'))
         self.assertEqual(self.session(inspected), plain_texts)
         stream = drawing_stream(gl.load(inspected.trace_path), inspected.drawing)
-        swaps = sum(1 for c in stream if c[0] == 'glXSwapBuffers')
-        self.assertEqual(distinct_frames(without_read_backs(stream)),
-                         distinct_frames(plain_stream))
-        print('%d frames; %d calls without the inspector, %d with it'
-              % (swaps, len(plain_stream), len(stream)))
+        stripped = without_read_backs(stream)
+        frames = distinct_frames(stripped)
+        self.assertEqual(frames, distinct_frames(plain_stream))
+        print('%d calls in %d distinct frames alike; %d read-back calls taken out'
+              % (sum(map(len, frames)), len(frames), len(stream) - len(stripped)))
 
     def test_closing_the_inspector_leaves_the_viewer_running(self):
         e2e_common.VIEWER_PATH, path = inspecting_viewer(tempfile.mkdtemp()), e2e_common.VIEWER_PATH
