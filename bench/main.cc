@@ -1,6 +1,7 @@
 // viewer_bench: start-up as the viewer does it, then, on its drawing window,
 // the frame benchmark against the bare reference, heap allocations per frame,
-// per drag step and per panel frame, and the drag-step timings. Prints one
+// per drag step and per panel frame, and the drag-step timings; last, with the
+// inspector open, its refresh and the depth-6 frame again. Prints one
 // JSON line per figure (bench/report.h); scripts/run-bench makes the table.
 //
 // --quick shortens every timing, for trying the harness out; its figures are

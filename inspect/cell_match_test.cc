@@ -41,19 +41,4 @@ TEST(CellMatch, MarksEachPairOfCells) {
   }
 }
 
-// Numbers print as the reports print them, the longest float included.
-TEST(CellMatch, PrintsAsTheReports) {
-  const struct {
-    float value;
-    const char* text;
-  } cases[] = {
-      {-1.0002f, "-1.000200"},
-      {-0.0f, "-0.000000"},
-      {std::numeric_limits<float>::infinity(), "inf"},
-      {-std::numeric_limits<float>::quiet_NaN(), "-nan"},
-      {-std::numeric_limits<float>::max(), "-340282346638528859811704183484516925440.000000"},
-  };
-  for (const auto& c : cases) EXPECT_STREQ(printedNumber(c.value).text, c.text);
-}
-
 }  // namespace
