@@ -2,20 +2,22 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world adds the opt-in "World View" window, and --script FILE [--out DIR]
-// runs a session script (app/script.h), checked before any window opens, and
-// exits when the script ends.
+// --world and --inspect add the opt-in "World View" and "Inspector" windows,
+// and --script FILE [--out DIR] runs a session script (app/script.h), checked
+// before any window opens, and exits when the script ends.
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <string>
 
 #include "app/options.h"
+#include "app/panel.h"
 #include "app/script.h"
 #include "app/script_run.h"
 #include "app/start_options.h"
 #include "app/startup.h"
 #include "app/usage.h"
+#include "inspect/inspector.h"
 #include "world/world_view.h"
 
 namespace {
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
   startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
   applyStartOptions(options);
   if (options.world) openWorldView();
+  if (options.inspect) openInspector(controlPanelWindow());
   if (options.script) runScript(script, options.out ? options.out : ".");
   glutMainLoop();
   return 0;

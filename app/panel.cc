@@ -22,6 +22,8 @@ GLUI_Spinner* vfovSpinner;
 
 namespace {
 
+int panelWindow = 0;
+
 // A radio group whose buttons are numbered 0, 1, 2... in the order of labels,
 // then the start selection, which also goes into the live variable.
 GLUI_RadioGroup* addRadioGroup(GLUI* glui, GLUI_Panel* panel, int* live, int id,
@@ -107,7 +109,10 @@ void buildControlPanel(int drawingWindow) {
   addCameraControls(glui);
   glui->set_main_gfx_window(drawingWindow);
   GLUI_Master.set_glutIdleFunc(nullptr);
+  panelWindow = glui->get_glut_window_id();
 }
+
+int controlPanelWindow() { return panelWindow; }
 
 void controlCallback(int id) {
   switch (id) {

@@ -40,6 +40,10 @@ extern GLUI_Spinner* vfovSpinner;
 // selections; also switches back-face culling on in the drawing window.
 void buildControlPanel(int drawingWindow);
 
+// The panel window's GLUT id once buildControlPanel has run, else 0; extra
+// windows open beside it.
+int controlPanelWindow();
+
 // The panel's event handler. The toolkit has already written the control's
 // live variable and made the drawing window current.
 void controlCallback(int id);

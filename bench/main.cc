@@ -1,6 +1,7 @@
 // viewer_bench: start-up as the viewer does it, then, on its drawing window,
 // the frame benchmark against the bare reference, heap allocations per frame,
-// per drag step and per panel frame, and the drag-step timings. Prints one
+// per drag step and per panel frame, and the drag-step timings; last, with the
+// inspector open, its refresh and the depth-6 frame again. Prints one
 // JSON line per figure (bench/report.h); scripts/run-bench makes the table.
 //
 // --quick shortens every timing, for trying the harness out; its figures are
@@ -18,6 +19,7 @@
 #include "app/state.h"
 #include "bench/drag_bench.h"
 #include "bench/frame_bench.h"
+#include "bench/inspector_bench.h"
 #include "bench/panel_bench.h"
 #include "bench/report.h"
 #include "bench/world_bench.h"
@@ -135,6 +137,26 @@ void reportDragTimings(const Settings& settings) {
   }
 }
 
+// Last, as it leaves the inspector open: its refresh, and the depth-6 frame
+// with its snapshot taken after every display().
+void reportInspector(const Settings& settings) {
+  constexpr int kDepth = 6;
+  bench::openInspectorForBench();
+  bench::ResultLine("inspector_refresh")
+      .add("ms", bench::timeInspectorRefresh(settings.minPairs * 20))
+      .print();
+  glutSetWindow(windowIds[0]);
+  const bench::FrameComparison result =
+      bench::compareFrames(kDepth, settings.frameSeconds, settings.minPairs);
+  bench::ResultLine("frame_inspector")
+      .add("depth", kDepth)
+      .add("triangles", result.triangles)
+      .add("program_ms", result.program)
+      .add("reference_ms", result.reference)
+      .add("paired_ratio", result.pairedRatio)
+      .print();
+}
+
 void reportPanelAllocations() {
   const bench::PanelAllocations counts = bench::countPanelAllocations(50);
   bench::ResultLine("panel_allocations")
@@ -183,5 +205,6 @@ int main(int argc, char** argv) {
   reportDragTimings(settings);
   reportFrameTimings(settings);
   reportWorldFrames();
+  reportInspector(settings);
   return 0;
 }

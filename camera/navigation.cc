@@ -5,12 +5,19 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/last_step.h"
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "corvane/matrix4.h"
 #include "scene/view.h"
 
 namespace {
+
+// What the step hands on, for the inspector; dragStep fills in the rest.
+void noteStep(int axis, float amount) {
+  lastDragStep.axis = axis;
+  lastDragStep.amount = amount;
+}
 
 // Axes 0 and 2 move against the sign so that a drag right or down moves the
 // eye along +u or +n; axis 1 moves with it, so a drag down moves along -v.
@@ -21,16 +28,19 @@ Matrix4 translateStepAlongAxis(int sign, float amount) {
     camera.translate(d, 0.0f, 0.0f, lookAtObject, objectCenter);
     glTranslatef(d, 0.0f, 0.0f);
     step.setTranslation(d, 0.0f, 0.0f);
+    noteStep(0, d);
   } else if (activeAxis == 1) {
     const float d = static_cast<float>(double(sign) * double{amount});
     camera.translate(0.0f, d, 0.0f, lookAtObject, objectCenter);
     glTranslatef(0.0f, d, 0.0f);
     step.setTranslation(0.0f, d, 0.0f);
+    noteStep(1, d);
   } else {
     const float d = static_cast<float>(double(-sign) * double{amount});
     camera.translate(0.0f, 0.0f, d, lookAtObject, objectCenter);
     glTranslatef(0.0f, 0.0f, d);
     step.setTranslation(0.0f, 0.0f, d);
+    noteStep(2, d);
   }
   return step;
 }
@@ -43,14 +53,17 @@ Matrix4 rotateAboutAxis(float angle) {
     camera.pitch(angle);
     glRotatef(angle, 1.0f, 0.0f, 0.0f);
     axis = Vector3(1.0f, 0.0f, 0.0f);
+    noteStep(0, angle);
   } else if (activeAxis == 1) {
     camera.yaw(angle);
     glRotatef(angle, 0.0f, 1.0f, 0.0f);
     axis = Vector3(0.0f, 1.0f, 0.0f);
+    noteStep(1, angle);
   } else {
     camera.roll(angle);
     glRotatef(angle, 0.0f, 0.0f, 1.0f);
     axis = Vector3(0.0f, 0.0f, 1.0f);
+    noteStep(2, angle);
   }
   Matrix4 rotation;
   rotation.setRotation(angle, axis);
@@ -116,4 +129,7 @@ void dragStep(int sign, float translateAmount, float rotateAmount) {
   const Matrix4 step = navigationMode == 0 ? translateStepAlongAxis(sign, translateAmount)
                                            : rotateStepAboutAxis(sign, rotateAmount);
   corvaneModelView = corvaneModelView * step;
+  lastDragStep.count += 1;
+  lastDragStep.mode = navigationMode == 0 ? 0 : 1;
+  lastDragStep.sign = sign;
 }

@@ -20,7 +20,8 @@ void motion(int x, int y);
 // One navigation step along or about activeAxis, in navigationMode. sign is +1
 // or -1; translateAmount is never positive and rotateAmount never negative,
 // the direction travels in sign. Moves the camera, applies the same step to
-// OpenGL's current matrix and appends it to corvaneModelView, in that order.
+// OpenGL's current matrix and appends it to corvaneModelView, in that order;
+// then notes it in lastDragStep (app/last_step.h).
 void dragStep(int sign, float translateAmount, float rotateAmount);
 
 #endif  // CAMERA_NAVIGATION_H_

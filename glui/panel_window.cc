@@ -16,6 +16,7 @@
 
 #include "glui/user_actions.h"
 #include "glui/control_tree.h"
+#include "glui/imgui_context.h"
 
 namespace glui_detail {
 
@@ -41,21 +42,6 @@ struct HeldArrow {
   int generation = 0;
 };
 HeldArrow heldArrow;
-
-// Keeps the caller's ImGui context, so opening or refitting one panel from
-// inside another panel's callback leaves that panel's context alone.
-class ContextScope {
- public:
-  explicit ContextScope(ImGuiContext* context) : saved_(ImGui::GetCurrentContext()) {
-    ImGui::SetCurrentContext(context);
-  }
-  ~ContextScope() { ImGui::SetCurrentContext(saved_); }
-  ContextScope(const ContextScope&) = delete;
-  ContextScope& operator=(const ContextScope&) = delete;
-
- private:
-  ImGuiContext* saved_;
-};
 
 // Keeps GLUT's current window.
 class WindowScope {
@@ -138,18 +124,6 @@ void registerCallbacks() {
   glutEntryFunc(onEntry);
 }
 
-void setStyle() {
-  ImGuiStyle& style = ImGui::GetStyle();
-  ImGui::StyleColorsLight(&style);
-  // The layout metrics in glui/geometry.h assume exactly these.
-  style.WindowPadding = ImVec2(kMargin, kMargin);
-  style.FramePadding = ImVec2(kButtonTextPad, (kRowHeight - 13) / 2);
-  style.ItemInnerSpacing = ImVec2(kInnerGap, kInnerGap);
-  style.WindowRounding = 0.0f;
-  style.WindowBorderSize = 0.0f;
-  style.FrameBorderSize = 1.0f;
-}
-
 }  // namespace
 
 PanelWindow::PanelWindow(GLUI& glui, bool autoPlace) : glui_(glui), autoPlace_(autoPlace) {}
@@ -189,21 +163,7 @@ PanelWindow* PanelWindow::open(GLUI& glui, const char* title, int x, int y) {
   return w;
 }
 
-void PanelWindow::createContext() {
-  ContextScope scope(nullptr);
-  context_ = ImGui::CreateContext();
-  ImGui::SetCurrentContext(context_);
-  ImGuiIO& io = ImGui::GetIO();
-  io.IniFilename = nullptr;
-  io.LogFilename = nullptr;
-  // A blinking caret would need a redraw loop.
-  io.ConfigInputTextCursorBlink = false;
-  io.Fonts->AddFontDefault();
-  io.Fonts->Build();
-  setStyle();
-  ImGui_ImplGLUT_Init();
-  ImGui_ImplOpenGL2_Init();
-}
+void PanelWindow::createContext() { context_ = createWindowContext(); }
 
 void PanelWindow::relayout() {
   ContextScope scope(context_);

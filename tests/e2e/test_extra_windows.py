@@ -1,7 +1,10 @@
-"""The opt-in world view (viewer --world): the drawing window's OpenGL calls
-and the console reports are exactly those of a run without it, it opens below
-the drawing window, its observer stays sane whatever the input and moves
-nothing else, it follows the scene, and closing it closes only it."""
+"""The opt-in windows seen from outside. With the world view (--world) the
+drawing window's OpenGL calls and the console reports are exactly those of a
+run without it; with the inspector (--inspect) the calls differ only by the
+two matrix read-backs after each buffer swap. The world view opens below the
+drawing window, its observer stays sane whatever the input and moves nothing
+else, it follows the scene, and closing it closes only it. (Closing the
+inspector is checked in inspect/inspector_test.cc.)"""
 import os
 import subprocess
 import tempfile
@@ -12,6 +15,8 @@ from viewer_case import ViewerCase
 
 WORLD_TITLE = 'World View'
 BACKGROUND = (31, 31, 41)   # the world view's clear colour
+SWAP = ('glXSwapBuffers', [])
+READ_BACKS = [('glGetFloatv', 0x0BA6), ('glGetFloatv', 0x0BA7)]   # model-view, projection
 
 # Every kind of change that redraws the drawing window, and the reports.
 SESSION = '''select X
@@ -32,7 +37,7 @@ key C
 '''
 
 
-class WorldView(ViewerCase):
+class ExtraWindows(ViewerCase):
     def session(self, *options):
         """The session's drawing-window calls, console output and status."""
         tmp = tempfile.mkdtemp(prefix='world-')
@@ -46,14 +51,25 @@ class WorldView(ViewerCase):
         calls = gl_calls(trace)
         drawing = next(c[2] for c in calls if c[2] is not None)   # made current first
         err = ''.join(l + '\n' for l in run.stderr.splitlines() if not l.startswith('apitrace'))
-        ours = [(name, args) for name, args, drawable in calls
-                if drawable == drawing and not name.startswith('glX')]   # glX args hold addresses
+        # glX calls carry addresses: only the drawing window's swaps are kept, bare.
+        ours = [SWAP if name == 'glXSwapBuffers' else (name, args)
+                for name, args, drawable in calls if drawable == drawing and
+                (name == 'glXSwapBuffers' or not name.startswith('glX'))]
         return ours, run.stdout, err, run.returncode
 
     def test_drawing_window_calls_and_reports_are_unchanged(self):
-        plain, world = self.session(), self.session('--world')
-        self.assertGreater(len(plain[0]), 1000)
+        plain, world, inspected = self.session(), self.session('--world'), \
+            self.session('--inspect')
+        self.assertGreater(plain[0].count(SWAP), 10)
         self.assertEqual(world, plain)
+        self.assertEqual(inspected[1:], plain[1:])
+        calls, stripped = inspected[0], []
+        for i, call in enumerate(calls):
+            if i >= 2 and calls[i - 2] == SWAP or i >= 1 and calls[i - 1] == SWAP:
+                self.assertIn((call[0], call[1][0]), READ_BACKS, 'after swap %d' % i)
+            else:
+                stripped.append(call)
+        self.assertEqual(stripped, plain[0])
 
     def start_world(self):
         v = Program(self.x, [viewer_case.VIEWER, '--world'],

@@ -1,0 +1,3 @@
+#include "app/last_step.h"
+
+DragStepRecord lastDragStep;
