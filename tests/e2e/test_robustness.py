@@ -164,7 +164,7 @@ class Robustness(ViewerTest):
         panel = Panel(viewer)
         start = viewer.screenshot(viewer.drawing)
         for name in ('Hfov', 'Vfov', '# Subdivisions'):
-            for text in ('abc', '', 'nan', 'inf', '-inf', '1e39', '1e400', '12abc', ' ', '.'):
+            for text in ('abc', '', 'nan', 'inf', '-inf', '1e39x', '0' * 64, '12abc', ' ', '.'):
                 panel.enter(name, text)
                 opengl = self.projection_report(viewer)[0]
                 with self.subTest(spinner=name, text=text):
