@@ -15,6 +15,7 @@ import unittest
 
 VIEWER = None
 SOLID, WIREFRAME = (25, 86), (25, 63)   # radio buttons in the panel window
+SELECTED = (66, 150, 250)    # the centre of a selected radio button
 QUIT = (66, 447)
 PROJECTION = ('\n1.732051 0.000000 0.000000 0.000000\n'
               '0.000000 1.732051 0.000000 0.000000\n'
@@ -59,7 +60,7 @@ class StreamsTest(unittest.TestCase):
     def x(self, *args):
         return self.command('xdotool', *args)
 
-    def start(self, stdout, shell_prefix=''):
+    def start(self, stdout, shell_prefix='', first_frame=True):
         """Starts the viewer with the given stdout; stderr goes to a file."""
         if getattr(self, 'proc', None) and self.proc.poll() is None:
             self.proc.kill()  # a failed earlier subtest's viewer
@@ -79,7 +80,8 @@ class StreamsTest(unittest.TestCase):
             return ids[0].decode() if len(ids) == 1 else None
         self.drawing = wait_until(lambda: window('^OpenGL$'), 20, 'the drawing window')
         self.panel = wait_until(lambda: window('^Tavrin Assignment 3$'), 20, 'the panel')
-        wait_until(lambda: len(set(self.shot(self.drawing))) > 1, 20, 'the first frame')
+        if first_frame:
+            wait_until(lambda: len(set(self.shot(self.drawing))) > 1, 20, 'the first frame')
 
     def shot(self, window):
         return self.command('import', '-silent', '-window', window, '-depth', '8', 'rgb:-')
@@ -170,6 +172,16 @@ class StreamsTest(unittest.TestCase):
                                                  '"%s"\n' % self.env['DISPLAY'])
         finally:
             type(self).setUpClass()
+
+    def test_click_the_moment_the_windows_appear(self):
+        for attempt in range(6):
+            with self.subTest(attempt=attempt):
+                self.start(subprocess.DEVNULL, first_frame=False)
+                self.x('mousemove', '--window', self.panel, *SOLID, 'click', 1)
+                centre = lambda: self.command('import', '-silent', '-window', self.panel, '-crop',
+                                              '1x1+%d+%d' % SOLID, '-depth', '8', 'rgb:-')
+                wait_until(lambda: centre() == bytes(SELECTED), 10, 'Solid to be selected')
+                self.end('Quit', 0)
 
     def test_full_device_warns_once(self):
         with open('/dev/full', 'wb') as full:
