@@ -20,7 +20,7 @@ PACKAGES       := $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES)
 # still mapped, and so named in the stacks, when the leak check runs at exit.
 MESA_DRIVER   := $(firstword $(wildcard /usr/lib/*/dri/swrast_dri.so))
 SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0 \
-                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
                  LD_PRELOAD=$(MESA_DRIVER)
 
