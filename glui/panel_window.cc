@@ -186,8 +186,8 @@ PanelWindow* PanelWindow::open(GLUI& glui, const char* title, int x, int y) {
   // freeglut maps the window at once, at the size of no controls (16 by 16);
   // it takes its real size only when the event loop runs, and a click aimed
   // at a control in between lands outside it. So the window is unmapped
-  // here, in the same request batch, and mapped from the event loop's first
-  // pass, where freeglut applies the size before the map.
+  // here, in the same request batch, and shown from the event loop's first
+  // pass, where freeglut applies the size before it maps the window.
   XUnmapWindow(glXGetCurrentDisplay(), glXGetCurrentDrawable());
   glutTimerFunc(0, showWindow, w->window_);
   windows().push_back(w);
@@ -289,6 +289,13 @@ void PanelWindow::display() {
   glClear(GL_COLOR_BUFFER_BIT);
   ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
   glutSwapBuffers();
+  // The GL driver took the window's size when the context was made (16 by
+  // 16) and learns the new one at a buffer swap: the first frame is drawn
+  // in the old size, so a second one follows.
+  if (!drawn_) {
+    drawn_ = true;
+    valuesChanged();
+  }
   if (applyActions()) valuesChanged();
 }
 

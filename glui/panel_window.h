@@ -65,6 +65,7 @@ class PanelWindow : public PanelHost {
   PanelWidgets widgets_;
   std::vector<UserAction> actions_;
   bool endEdit_ = false;  // end the active text edit in the next frame
+  bool drawn_ = false;    // a first frame was drawn
 };
 
 }  // namespace glui_detail
