@@ -4,16 +4,21 @@
 // window. Without options start-up makes exactly the calls it always made;
 // --world and --inspect add the opt-in "World View" and "Inspector" windows,
 // and --script FILE [--out DIR] runs a session script (app/script.h), checked
-// before any window opens, and exits when the script ends.
+// before any window opens, and exits when the script ends. Before any of
+// that the standard descriptors are made sure to be open and the display is
+// checked, so a missing display ends with one line and status 4, and report
+// output never blocks the windows (app/report_output.h).
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <string>
 
+#include "app/display_check.h"
 #include "app/options.h"
 #include "app/panel.h"
 #include "app/script.h"
 #include "app/script_run.h"
+#include "app/standard_streams.h"
 #include "app/start_options.h"
 #include "app/startup.h"
 #include "app/usage.h"
@@ -43,6 +48,7 @@ WindowPlacement placementFromGeometry() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  openClosedStandardDescriptors();
   const ParsedCommandLine parsed = parseCommandLine(&argc, argv);
   if (!parsed.ok) {
     std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error);
@@ -59,7 +65,10 @@ int main(int argc, char** argv) {
   }
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
+  exitUnlessDisplayOpens(argc, argv);
   glutInit(&argc, argv);
+  exitOnLostDisplay();
+  routeReportsWithoutBlocking();
   startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
   applyStartOptions(options);
   if (options.world) openWorldView();

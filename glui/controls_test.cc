@@ -127,7 +127,10 @@ TEST_F(ControlsTest, RejectedTextLeavesValueAndFieldAndFiresNothing) {
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 9, controlCallback);
   s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
   s->set_float_val(60.0f);
-  for (const char* junk : {"abc", "nan", "1e39"}) {
+  // Longer than the field takes: refused whole, not cut to "0...04".
+  const std::string tooLong = std::string(62, '0') + "45";
+  for (const std::string& junk : {std::string("abc"), std::string("nan"), tooLong,
+                                 "90" + std::string(62, ' ') + "junk"}) {
     EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
   }
   EXPECT_EQ(liveFloat, 60.0f);
@@ -135,6 +138,28 @@ TEST_F(ControlsTest, RejectedTextLeavesValueAndFieldAndFiresNothing) {
   EXPECT_TRUE(takeLog().empty());
   EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
   EXPECT_EQ(takeLog(), (Log{"cb 9 int=0 float=10 current=2"}));
+}
+
+// Every number, however large or small, meets the limits like any other.
+TEST_F(ControlsTest, NumbersOfAnySizeWrapAtTheLimits) {
+  GLUI_Spinner* f = glui.add_spinner("f", GLUI_SPINNER_FLOAT, &liveFloat, 1, controlCallback);
+  f->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
+  i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
+  const struct {
+    GLUI_Spinner* spinner;
+    std::string text;
+    float value;
+  } cases[] = {
+      {f, "0", 180}, {f, "1e-40", 180}, {f, "1e-400", 180}, {f, "100", 100},
+      {f, "1e38", 10}, {f, "100", 100}, {f, "1e39", 10}, {f, "100", 100}, {f, "-1e999", 180},
+      {f, std::string(60, '0') + "100", 100}, {i, "2147483647", 1}, {i, "4", 4},
+      {i, "2147483648", 1}, {i, std::string(63, '0'), 8}, {i, "1e999", 1}, {i, "-1e-400", 8},
+  };
+  for (const auto& c : cases) {
+    UserActions::commitText(*c.spinner, c.text);
+    EXPECT_EQ(c.spinner == f ? liveFloat : float(liveInt), c.value) << c.text;
+  }
 }
 
 TEST_F(ControlsTest, HeldArrowFiresOnEachChangeUntilDragOrRelease) {

@@ -1,5 +1,6 @@
 #include "glui/numeric_rules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -51,9 +52,27 @@ bool startsLikeDecimal(const std::string& s) {
   return s[0] == '.' && s.size() > 1 && isDigit(s[1]);
 }
 
+// For a decimal that from_chars found out of range: whether it is too large
+// (rather than too small), from the decimal exponent of its leading digit,
+// which is above 300 or below -300 for such numbers.
+bool tooLarge(const std::string& s) {
+  const size_t e = std::min(s.find_first_of("eE"), s.size());
+  const std::string mantissa = s.substr(0, e);
+  const long long point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+  const long long first = static_cast<long long>(mantissa.find_first_not_of("0."));
+  long long exponent = first < point ? point - first - 1 : point - first;
+  long long written = 0;
+  size_t i = e + 1;
+  const bool negative = i < s.size() && s[i] == '-';
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+  for (; i < s.size(); ++i) written = std::min(written * 10 + (s[i] - '0'), 1000000000LL);
+  exponent += negative ? -written : written;
+  return exponent > 0;
+}
+
 }  // namespace
 
-std::optional<double> parseFinite(const std::string& text) {
+std::optional<double> parseNumber(const std::string& text) {
   std::string s = trimmed(text);
   bool negative = false;
   if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
@@ -64,25 +83,28 @@ std::optional<double> parseFinite(const std::string& text) {
   double value = 0.0;
   const char* end = s.data() + s.size();
   const auto [ptr, ec] = std::from_chars(s.data(), end, value, std::chars_format::general);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  if (ptr != end) return std::nullopt;
+  if (ec == std::errc::result_out_of_range) {
+    value = tooLarge(s) ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (ec != std::errc()) {
+    return std::nullopt;
+  }
   return negative ? -value : value;
 }
 
 std::optional<int> parseIntText(const std::string& text) {
-  const std::optional<double> v = parseFinite(text);
+  const std::optional<double> v = parseNumber(text);
   if (!v || std::trunc(*v) != *v) return std::nullopt;
-  if (*v < std::numeric_limits<int>::min() || *v > std::numeric_limits<int>::max()) {
-    return std::nullopt;
-  }
+  if (*v < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  if (*v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   return static_cast<int>(*v);
 }
 
 std::optional<float> parseFloatText(const std::string& text) {
-  const std::optional<double> v = parseFinite(text);
+  const std::optional<double> v = parseNumber(text);
   if (!v) return std::nullopt;
-  const float f = narrowToFloat(*v);
-  if (!std::isfinite(f)) return std::nullopt;
-  return f;
+  const float largest = std::numeric_limits<float>::max();
+  return std::fmax(-largest, std::fmin(narrowToFloat(*v), largest));
 }
 
 float narrowToFloat(double v) {

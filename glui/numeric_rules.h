@@ -29,18 +29,21 @@ Limits makeLimits(LimitKind kind, double a, double b);
 // gives 1, and so does 100). The bounds themselves are inside the range.
 double applyLimits(double value, const Limits& limits);
 
-// The whole text as a finite decimal number: optional blanks around it, an
-// optional sign, digits with an optional '.', an optional exponent. Anything
-// else (empty, junk, trailing characters, nan, inf, out of double range) is
-// rejected with nullopt.
-std::optional<double> parseFinite(const std::string& text);
+// The whole text as a decimal number: optional blanks around it, an optional
+// sign, digits with an optional '.', an optional exponent. A number beyond
+// the double range is an infinity of its sign and one below it a zero of its
+// sign ("1e999", "-1e-400"), so that it still meets the limits like any other
+// large or small number. Anything else (empty, junk, trailing characters,
+// nan, inf) is rejected with nullopt.
+std::optional<double> parseNumber(const std::string& text);
 
-// Text for an int spinner: a finite number with a whole value that fits an int
-// ("3", "3.0", "3e2"). "3.7" is rejected rather than truncated.
+// Text for an int spinner: a number with a whole value ("3", "3.0", "3e2");
+// beyond the int range it becomes the nearest int. "3.7" is rejected rather
+// than truncated.
 std::optional<int> parseIntText(const std::string& text);
 
-// Text for a float spinner: a finite number that is still finite once rounded
-// to float ("1e39" is rejected).
+// Text for a float spinner: a number rounded to float; beyond the float
+// range it becomes the largest float of its sign.
 std::optional<float> parseFloatText(const std::string& text);
 
 // v rounded to float; values beyond the float range become infinities

@@ -81,7 +81,9 @@ void drawArrow(GLUI_Spinner& spinner, const Rect& r, int direction, const char* 
   ImGui::SetCursorScreenPos(topLeft(r));
   ImGui::InvisibleButton(id, ImVec2(static_cast<float>(r.w), static_cast<float>(r.h)));
   const ImGuiIO& io = ImGui::GetIO();
-  const int y = static_cast<int>(io.MousePos.y);
+  // With the pointer outside, ImGui's position is -FLT_MAX, which no int
+  // holds; no arrow is pressed or dragged then, so any y does.
+  const int y = ImGui::IsMousePosValid() ? static_cast<int>(io.MousePos.y) : 0;
   if (ImGui::IsItemActivated()) {
     actions.emplace_back(Kind::ArrowPress, &spinner, direction, y);
   } else if (ImGui::IsItemActive() && io.MouseDelta.y != 0.0f) {

@@ -40,7 +40,9 @@ class PanelWidgets {
                    std::vector<UserAction>& actions);
 
   struct Field {
-    std::array<char, 64> text{};
+    // Room for one character more than a spinner takes, so that longer
+    // typing reaches the spinner, which refuses it, instead of being cut.
+    std::array<char, SpinnerModel::kMaxTextLength + 2> text{};
     bool editing = false;
   };
   std::map<const GLUI_Spinner*, Field> fields_;

@@ -4,6 +4,7 @@
 #include "glui/panel_window.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 #include <backends/imgui_impl_glut.h>
 #include <backends/imgui_impl_opengl2.h>
 #include <imgui.h>
@@ -111,6 +112,12 @@ void onEntry(int state) {
   if (PanelWindow* w = self()) w->pointerCrossed(state == GLUT_LEFT);
 }
 
+void showWindow(int window) {
+  WindowScope keep;
+  glutSetWindow(window);
+  glutShowWindow();
+}
+
 void registerCallbacks() {
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
@@ -158,6 +165,13 @@ PanelWindow* PanelWindow::open(GLUI& glui, const char* title, int x, int y) {
   glutInitWindowPosition(init.x, init.y);
   glutInitWindowSize(init.w, init.h);
   registerCallbacks();
+  // freeglut maps the window at once, at the size of no controls (16 by 16);
+  // it takes its real size only when the event loop runs, and a click aimed
+  // at a control in between lands outside it. So the window is unmapped
+  // here, in the same request batch, and shown from the event loop's first
+  // pass, where freeglut applies the size before it maps the window.
+  XUnmapWindow(glXGetCurrentDisplay(), glXGetCurrentDrawable());
+  glutTimerFunc(0, showWindow, w->window_);
   windows().push_back(w);
   UserActions::attach(glui, w, w->window_);
   return w;
@@ -205,8 +219,13 @@ void PanelWindow::frame(bool render) {
   if (render) ImGui_ImplOpenGL2_NewFrame();
   ImGui_ImplGLUT_NewFrame();
   // The layout's size also before GLUT has reported the window's first
-  // reshape, so clicks that come early still land.
-  const ImGuiIO& io = ImGui::GetIO();
+  // reshape, so clicks that come early still land: ImGui finds the window
+  // under the pointer only within the display size, which the backend sets
+  // at the first reshape.
+  ImGuiIO& io = ImGui::GetIO();
+  if (io.DisplaySize.x <= 0.0f || io.DisplaySize.y <= 0.0f) {
+    io.DisplaySize = ImVec2(static_cast<float>(size_.w), static_cast<float>(size_.h));
+  }
   ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
   ImGui::SetNextWindowSize(ImVec2(std::fmax(io.DisplaySize.x, static_cast<float>(size_.w)),
                                   std::fmax(io.DisplaySize.y, static_cast<float>(size_.h))));
@@ -238,6 +257,13 @@ void PanelWindow::display() {
   glClear(GL_COLOR_BUFFER_BIT);
   ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
   glutSwapBuffers();
+  // The GL driver took the window's size when the context was made (16 by
+  // 16) and learns the new one at a buffer swap: the first frame is drawn
+  // in the old size, so a second one follows.
+  if (!drawn_) {
+    drawn_ = true;
+    valuesChanged();
+  }
   if (applyActions()) valuesChanged();
 }
 

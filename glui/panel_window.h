@@ -67,6 +67,7 @@ class PanelWindow : public PanelHost {
   PanelWidgets widgets_;
   std::vector<UserAction> actions_;
   bool endEdit_ = false;  // end the active text edit in the next frame
+  bool drawn_ = false;    // a first frame was drawn
 };
 
 // GLUT's idle callback, for GLUI_Master.set_glutIdleFunc.

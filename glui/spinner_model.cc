@@ -67,6 +67,7 @@ bool SpinnerModel::drag(int pixelsUp) {
 
 Commit SpinnerModel::commitText(const std::string& text) {
   if (text == this->text()) return Commit::Unchanged;
+  if (text.size() > kMaxTextLength) return Commit::Rejected;
   double parsed = 0.0;
   if (kind_ == SpinnerKind::Int) {
     const std::optional<int> v = parseIntText(text);

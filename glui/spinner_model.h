@@ -5,6 +5,7 @@
 // no window, no live variable, no callback; the spinner control acts on the
 // "changed" results.
 
+#include <cstddef>
 #include <string>
 
 #include "glui/numeric_rules.h"
@@ -23,6 +24,8 @@ enum class Commit { Rejected, Unchanged, Changed };
 class SpinnerModel {
  public:
   static constexpr double kDragUnitsPerPixel = 0.25;  // at speed 1
+  // Longest text commitText takes; longer text is refused, never cut.
+  static constexpr std::size_t kMaxTextLength = 63;
 
   explicit SpinnerModel(SpinnerKind kind) : kind_(kind) {}
 
@@ -51,8 +54,9 @@ class SpinnerModel {
   void resetDragFraction() { dragFraction_ = 0.0; }
 
   // Text typed into the field. Text equal to text() is Unchanged (so a field
-  // left without real editing never rounds the value); text that is not a
-  // valid number for this kind is Rejected and changes nothing.
+  // left without real editing never rounds the value); text longer than
+  // kMaxTextLength or not a valid number for this kind is Rejected and
+  // changes nothing. A number of any size goes through the limits.
   Commit commitText(const std::string& text);
   std::string text() const;
 
