@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/display_check.h"
 #include "app/options.h"
@@ -71,9 +72,13 @@ int main(int argc, char** argv) {
   routeReportsWithoutBlocking();
   startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
   applyStartOptions(options);
-  if (options.world) openWorldView();
-  if (options.inspect) openInspector(controlPanelWindow());
-  if (options.script) runScript(script, options.out ? options.out : ".");
+  std::vector<int> extraWindows;
+  if (options.world) extraWindows.push_back(openWorldView());
+  if (options.inspect) {
+    openInspector(controlPanelWindow());
+    extraWindows.push_back(inspectorWindow());
+  }
+  if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
   glutMainLoop();
   return 0;
 }

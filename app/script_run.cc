@@ -43,6 +43,8 @@ constexpr int kMaxRounds = 10000;
 Display* xDisplay = nullptr;  // freeglut's connection
 long framesDrawn = 0;         // frames of the drawing window
 
+std::vector<int> extraSnapWindows;  // opt-in windows a snapshot shows too
+
 void countFrame() { ++framesDrawn; }
 
 // Runs the event loop until a round finds no X event waiting and draws no
@@ -191,8 +193,9 @@ void runResize(const ScriptCommand& c) {
 }
 
 void runSnap(const ScriptCommand& c, const std::string& outDir) {
-  const Picture both =
+  Picture both =
       sideBySide(grabWindow(windowIds[0]), grabWindow(controlPanel->get_glut_window_id()));
+  for (const int window : extraSnapWindows) both = sideBySide(both, grabWindow(window));
   drawingWindow();
   const std::string path = (std::filesystem::path(outDir) / (c.text + ".png")).string();
   std::error_code folderError;
@@ -232,12 +235,15 @@ void run(const ScriptCommand& c, const std::string& outDir) {
 
 }  // namespace
 
-void runScript(const Script& script, const std::string& outDir) {
+void runScript(const Script& script, const std::string& outDir,
+               const std::vector<int>& extraWindows) {
+  extraSnapWindows = extraWindows;
   addFrameListener(countFrame);
   drawingWindow();
   xDisplay = glXGetCurrentDisplay();
   keepWindowContents(windowIds[0]);
   keepWindowContents(controlPanel->get_glut_window_id());
+  for (const int window : extraWindows) keepWindowContents(window);
   drawingWindow();
   if (!settleUntil([] { return framesDrawn > 0; }, kFirstFrameSeconds)) {
     std::cerr << "viewer: the drawing window has not been drawn after " << kFirstFrameSeconds

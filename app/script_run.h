@@ -8,6 +8,7 @@
 // runScript in place of glutMainLoop.
 
 #include <string>
+#include <vector>
 
 #include "app/script.h"
 
@@ -18,11 +19,14 @@
 // keyboard handlers, resize through the window system and the reshape
 // handler. Between commands, and between the press, motion and release of a
 // drag, the event loop runs until every frame it would draw has been drawn.
-// `snap` writes outDir/NAME.png (the folder is made when missing).
+// `snap` writes outDir/NAME.png (the folder is made when missing): the
+// drawing window and the panel side by side, followed on the right by the
+// extraWindows (GLUT ids of the opt-in world view and inspector, when open).
 //
 // Never returns: exits 0 when the script ends; "Quit" (0) and Esc (1) end it
 // as they always do; a snapshot that cannot be written ends it with a message
 // naming the file and status 3, after all output so far has been flushed.
-[[noreturn]] void runScript(const Script& script, const std::string& outDir);
+[[noreturn]] void runScript(const Script& script, const std::string& outDir,
+                            const std::vector<int>& extraWindows = {});
 
 #endif  // APP_SCRIPT_RUN_H_
