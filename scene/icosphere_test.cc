@@ -17,8 +17,7 @@
 
 namespace {
 
-using testsupport::sameFloats;
-using Point = std::array<float, 3>;
+using testsupport::sameBits;
 constexpr int kPerTriangle = 2 + 3 * 7;  // token, count, 3 x (window x, y, z, r, g, b, a)
 
 std::size_t trianglesAt(int depth) { return std::size_t{20} << (2 * depth); }
@@ -48,7 +47,7 @@ std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
 // window x is eye x unrounded. Lighting is on: OpenGL's default light shines
 // along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of its normal),
 // and the normal sent with a vertex must be the vertex itself.
-std::vector<Point> capturedVertices() {
+std::vector<Vector3> capturedVertices() {
   lightOn = 1;
   std::vector<std::array<float, 2>> passes[3];
   for (int axis = 0; axis < 3; ++axis) {
@@ -57,15 +56,14 @@ std::vector<Point> capturedVertices() {
     passes[axis] = feedbackFrame(m);
     if (passes[axis].size() != 3 * trianglesAt(subdivisions)) return {};
   }
-  std::vector<Point> points(passes[0].size());
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    for (int axis = 0; axis < 3; ++axis) points[i][axis] = passes[axis][i][0];
-  }
+  std::vector<Vector3> points;
   int wrong = 0;
-  for (int axis = 0; axis < 3; ++axis) {
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const double lit = 0.04 + 0.8 * std::max(0.0f, points[i][(axis + 2) % 3]);
-      wrong += std::fabs(passes[axis][i][1] - lit) > 1e-5;
+  for (std::size_t i = 0; i < passes[0].size(); ++i) {
+    const float p[3] = {passes[0][i][0], passes[1][i][0], passes[2][i][0]};
+    points.emplace_back(p[0], p[1], p[2]);
+    for (int axis = 0; axis < 3; ++axis) {
+      const double red = 0.04 + 0.8 * std::max(0.0f, p[(axis + 2) % 3]);
+      wrong += std::fabs(passes[axis][i][1] - red) > 1e-5;
     }
   }
   EXPECT_EQ(wrong, 0) << "vertices lit as if their normal were not the vertex";
@@ -101,12 +99,12 @@ TEST_F(IcosphereTest, FirstFaceAtDepthOneArrivesBitExactInDrawingOrder) {
   subdivisions = 1;
   const float s = 0.52573108673095703125f, l = 0.850650787353515625f;
   const float a = 0x1.3c6ef2p-2f, b = 0x1.9e377ap-1f;
-  const Point p1{s, 0, l}, p4{0, l, s}, p0{-s, 0, l}, m14{a, 0.5f, b}, m40{-a, 0.5f, b},
-      m01{0, 0, 1};
-  const Point want[12] = {p1, m14, m01, p4, m40, m14, p0, m01, m40, m14, m40, m01};
+  const Vector3 p1(s, 0, l), p4(0, l, s), p0(-s, 0, l), m14(a, 0.5f, b), m40(-a, 0.5f, b),
+      m01(0, 0, 1);
+  const Vector3 want[12] = {p1, m14, m01, p4, m40, m14, p0, m01, m40, m14, m40, m01};
   const auto got = capturedVertices();
   ASSERT_EQ(got.size(), 240u);
-  for (int k = 0; k < 12; ++k) EXPECT_TRUE(sameFloats(want[k].data(), got[k].data(), 3)) << k;
+  for (int k = 0; k < 12; ++k) EXPECT_TRUE(sameBits(want[k], got[k])) << k;
 }
 
 // Counter-clockwise seen from outside: the right-hand normal of each triangle
@@ -116,20 +114,11 @@ TEST_F(IcosphereTest, EveryVertexIsOnTheUnitSphereAndEveryTriangleFacesOut) {
   const auto p = capturedVertices();
   ASSERT_EQ(p.size(), 3 * trianglesAt(3));
   int offSphere = 0, clockwise = 0;
-  for (int i = 0; i < static_cast<int>(p.size()); i += 3) {
-    double e1[3], e2[3], centroid[3];
-    for (int k = 0; k < 3; ++k) {
-      e1[k] = double{p[i + 1][k]} - p[i][k];
-      e2[k] = double{p[i + 2][k]} - p[i][k];
-      centroid[k] = double{p[i][k]} + p[i + 1][k] + p[i + 2][k];
-    }
-    for (int j = i; j < i + 3; ++j) {
-      const double length = std::hypot(double{p[j][0]}, double{p[j][1]}, double{p[j][2]});
-      offSphere += std::fabs(length - 1.0) > 1e-6;
-    }
-    clockwise += (e1[1] * e2[2] - e1[2] * e2[1]) * centroid[0] +
-                     (e1[2] * e2[0] - e1[0] * e2[2]) * centroid[1] +
-                     (e1[0] * e2[1] - e1[1] * e2[0]) * centroid[2] <= 0.0;
+  for (std::size_t i = 0; i < p.size(); i += 3) {
+    const Vector3 normal = (p[i + 1] - p[i]).cross(p[i + 2] - p[i]);
+    const Vector3 mid = p[i] + p[i + 1] + p[i + 2];
+    clockwise += normal.x * mid.x + normal.y * mid.y + normal.z * mid.z <= 0.0f;
+    for (int j = 0; j < 3; ++j) offSphere += std::fabs(p[i + j].length() - 1.0f) > 1e-6f;
   }
   EXPECT_EQ(offSphere, 0);
   EXPECT_EQ(clockwise, 0);
@@ -141,13 +130,12 @@ TEST(NormalizePointTest, DividesByTheLengthRoundedOnceAndReportsZero) {
   float q[3] = {0.1f, 0.2f, 0.3f};
   normalizePoint(q);
   const float unit[3] = {0.26726123690605164f, 0.5345224738121033f, 0.8017837405204773f};
-  EXPECT_TRUE(sameFloats(unit, q, 3));
+  EXPECT_TRUE(testsupport::sameFloats(unit, q, 3));
   float zero[3] = {0, 0, 0};
   const auto printed = testsupport::capture([&] { normalizePoint(zero); });
   EXPECT_EQ(printed.err, "Zero length vector\n");
   EXPECT_EQ(printed.out, "");
-  const float zeros[3] = {};
-  EXPECT_TRUE(sameFloats(zeros, zero, 3));
+  EXPECT_TRUE(sameBits(Vector3(0, 0, 0), Vector3(zero[0], zero[1], zero[2])));
 }
 
 }  // namespace
