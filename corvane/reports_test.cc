@@ -4,6 +4,10 @@
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
+#include <stdio_ext.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 
 #include "app/state.h"
@@ -71,6 +75,21 @@ TEST_F(ReportsTest, EachReportKeyAndNoOther) {
       "\n1.154701 0.000000 0.000000 0.000000\n0.000000 1.732051 0.000000 0.000000\n"
       "0.000000 0.000000 -1.000200 -0.200020\n0.000000 0.000000 -1.000000 0.000000\n\n";
   EXPECT_EQ(press('P').out, wide + wide);
+}
+
+// Through a pipe standard output is fully buffered: each report flushes its
+// numbers so that they follow their title at once.
+TEST_F(ReportsTest, EachReportLeavesNothingInTheOutputBuffer) {
+  std::size_t pending = 0;
+  testsupport::capture([&] {
+    std::setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);  // glibc allows it once flushed
+    for (const unsigned char key : {'?', 'C', 'P'}) {
+      keyboard(key, 0, 0);
+      pending += __fpending(stdout);
+    }
+  });
+  std::setvbuf(stdout, nullptr, isatty(STDOUT_FILENO) ? _IOLBF : _IOFBF, BUFSIZ);
+  EXPECT_EQ(pending, 0u);
 }
 
 }  // namespace
