@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "glui/glui.h"
@@ -24,7 +25,7 @@ struct FakeWindowOps : glui_detail::WindowOps {
     log.push_back("set " + std::to_string(window));
   }
   void postRedisplay(int window) override { log.push_back("post " + std::to_string(window)); }
-  Log take() { return std::move(log); }
+  Log take() { return std::exchange(log, {}); }
   Log log;
   int current_ = 2;
 };
