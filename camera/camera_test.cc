@@ -13,81 +13,47 @@ namespace {
 
 using testsupport::sameBits;
 
-void expectResetFrame(const Camera& c) {
-  EXPECT_TRUE(sameBits(Vector3(1, 0, 0), c.u));
-  EXPECT_TRUE(sameBits(Vector3(0, 1, 0), c.v));
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 1), c.n));
-}
-
-// Runs lookAt with both streams captured; returns what it wrote to standard
-// error, the only stream it may use.
-std::string lookAtCaptured(Camera& c, Vector3 target) {
-  testsupport::CapturedStreams streams;
-  c.lookAt(target);
-  streams.stop();
-  EXPECT_EQ(streams.out(), "");
-  return streams.err();
-}
-
-TEST(CameraTest, ResetFrameAtConstructionAfterResetsAndFromLookAt) {
+Camera framed(Vector3 eye, Vector3 u, Vector3 v, Vector3 n) {
   Camera c;
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 2.5f), c.eye));
-  expectResetFrame(c);
-  EXPECT_EQ(lookAtCaptured(c, Vector3(0, 0, 0)), "");
-  expectResetFrame(c);
+  c.eye = eye;
+  c.setAxes(u, v, n);
+  return c;
+}
 
+// What the call wrote to standard error, the only stream a camera may use.
+template <typename Call>
+std::string errOf(Call call) {
+  const auto printed = testsupport::capture(call);
+  EXPECT_EQ(printed.out, "");
+  return printed.err;
+}
+
+const Vector3 kOrigin(0, 0, 0), kStart(0, 0, 2.5f), kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
+
+TEST(CameraTest, ResetTranslateAndAim) {
+  Camera c;
+  EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), c));
   c.setHfov(90);
-  c.setVfov(45);
-  c.translate(1, 2, 3, 0, Vector3(0, 0, 0));
+  c.translate(1, 2, 3, 0, kOrigin);
   c.roll(0.3f);
   c.resetAxes();
-  EXPECT_TRUE(sameBits(Vector3(1, 2, 5.5f), c.eye));
-  expectResetFrame(c);
+  EXPECT_TRUE(sameBits(framed({1, 2, 5.5f}, kX, kY, kZ), c));
   c.reset();
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 2.5f), c.eye));
+  EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), c));
   EXPECT_EQ(c.hfov, 90.0f);
-  EXPECT_EQ(c.vfov, 45.0f);
+  // Aimed at the origin from (0.25, 0, 2.5): n = eye / |eye|, u = (n.z, 0, -n.x).
+  EXPECT_EQ(errOf([&] { c.translate(0.25f, 0, 0, 1, kOrigin); }), "");
+  const float a = 0x1.fd7584p-1f, b = 0x1.979138p-4f;
+  EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
 }
 
-TEST(CameraTest, TranslateWithoutAimKeepsTheFrameWithAimLooksAtTheTarget) {
-  Camera still;
-  still.translate(1, 0, 0, 0, Vector3(0, 0, 0));
-  EXPECT_TRUE(sameBits(Vector3(1, 0, 2.5f), still.eye));
-  expectResetFrame(still);
-
-  Camera c;
-  testsupport::CapturedStreams streams;
-  c.translate(0.25f, 0, 0, 1, Vector3(0, 0, 0));
-  streams.stop();
-  EXPECT_EQ(streams.err(), "");
-  EXPECT_TRUE(sameBits(Vector3(0.25f, 0, 2.5f), c.eye));
-  Vector3 n(0.25f, 0, 2.5f);
-  n.normalize();
-  Vector3 u(n.z, 0, -n.x);
-  u.normalize();
-  EXPECT_TRUE(sameBits(n, c.n));
-  EXPECT_TRUE(sameBits(u, c.u));
-  EXPECT_TRUE(sameBits(Vector3(-0.0f, 1, 0), c.v));
-}
-
+// The new up keeps the old up's side ("flipped" when it must turn over to do
+// so), even when every product with the old up is zero.
 TEST(CameraTest, LookAtKeepsAnUpsideDownCameraUpsideDown) {
-  Camera c;
-  c.setAxes(Vector3(-1, 0, 0), Vector3(0, -1, 0), Vector3(0, 0, 1));
-  EXPECT_EQ(lookAtCaptured(c, Vector3(0, 0, 0)), "flipped\n");
-  EXPECT_EQ(c.v.x, 0.0f);
-  EXPECT_EQ(c.v.y, -1.0f);
-  EXPECT_EQ(c.v.z, 0.0f);
-}
-
-TEST(CameraTest, LookAtFlipsWhenEveryProductIsZero) {
-  Camera c;
-  c.setAxes(Vector3(1, 0, 0), Vector3(0, 0, 1), Vector3(0, -1, 0));
-  EXPECT_EQ(lookAtCaptured(c, Vector3(0, 0, 0)), "flipped\n");
-  EXPECT_EQ(c.u.x, -1.0f);
-  EXPECT_EQ(c.u.y, 0.0f);
-  EXPECT_EQ(c.v.y, -1.0f);
-  EXPECT_EQ(c.v.z, 0.0f);
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 1), c.n));
+  for (Camera c : {framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ), framed(kStart, kX, kZ, {0, -1, 0})}) {
+    EXPECT_EQ(errOf([&] { c.lookAt(kOrigin); }), "flipped\n");
+    EXPECT_TRUE(sameBits(framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ), c));
+  }
 }
 
 // The old right axis supplies the new up only when the new n is within
@@ -101,61 +67,34 @@ TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
   } cases[] = {{0x1.feb9d2p+1f, 0.97f, false},
                {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
   for (const auto& c : cases) {
-    Camera camera;
-    camera.setAxes(Vector3(0.8f, 0.6f, 0), Vector3(-0.6f, 0.8f, 0), Vector3(0, 0, 1));
-    camera.eye.set(0, c.eyeY, 1);
-    EXPECT_EQ(lookAtCaptured(camera, Vector3(0, 0, 0)), "");
+    Camera camera = framed({0, c.eyeY, 1}, {0.8f, 0.6f, 0}, {-0.6f, 0.8f, 0}, kZ);
+    EXPECT_EQ(errOf([&] { camera.lookAt(kOrigin); }), "");
     EXPECT_TRUE(sameBits(c.nY, camera.n.y));
     EXPECT_EQ(camera.u.y == 0.0f, c.horizontalU) << c.nY;
   }
 }
 
-// With no direction to look in, or none for the new up, lookAt leaves the
-// camera as it was instead of filling it with NaN.
+// With no direction to look in (eye on the target), or none for the new up
+// (looking straight down the old u), lookAt leaves the camera as it was.
 TEST(CameraTest, LookAtWithoutADirectionKeepsTheFrame) {
-  Camera onTarget;
-  onTarget.eye.set(0, 0, 0);
-  onTarget.roll(0.5f);
-  // Rolled a quarter turn, u points up; looking straight down the old u
-  // leaves no direction for the new up.
-  Camera alongU;
-  alongU.setAxes(Vector3(0, 1, 0), Vector3(-1, 0, 0), Vector3(0, 0, 1));
-  alongU.eye.set(0, 2, 0);
-  for (Camera c : {onTarget, alongU}) {
+  for (Camera c : {framed(kOrigin, kX, kY, kZ), framed({0, 2, 0}, kY, {-1, 0, 0}, kZ)}) {
     const Camera before = c;
-    EXPECT_EQ(lookAtCaptured(c, Vector3(0, 0, 0)), "");
+    EXPECT_EQ(errOf([&] { c.lookAt(kOrigin); }), "");
     EXPECT_EQ(std::memcmp(&before, &c, sizeof c), 0);
   }
 }
 
-TEST(CameraTest, RollByTheFloatNearestHalfPi) {
-  Camera c;
-  const float quarter = static_cast<float>(M_PI / 2);
-  c.roll(quarter);
-  const float cosA = static_cast<float>(std::cos(double{quarter}));
-  EXPECT_NEAR(cosA, -4.37e-8, 1e-10);
-  EXPECT_TRUE(sameBits(Vector3(cosA, 1, 0), c.u));
-  EXPECT_TRUE(sameBits(Vector3(-1, cosA, -0.0f), c.v));
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 1), c.n));
-}
-
-TEST(CameraTest, PitchDipsAndYawSwingsRight) {
-  const float theta = 0.1f;
-  const double s = std::sin(double{theta}), co = std::cos(double{theta});
-  Camera pitched;
-  pitched.pitch(theta);
-  EXPECT_NEAR(pitched.viewX(), 0.0, 1e-7);
-  EXPECT_NEAR(pitched.viewY(), -s, 1e-7);
-  EXPECT_NEAR(pitched.viewZ(), -co, 1e-7);
-  EXPECT_TRUE(sameBits(Vector3(1, 0, 0), pitched.u));
-
-  Camera yawed;
-  yawed.yaw(theta);
-  EXPECT_NEAR(yawed.viewX(), s, 1e-7);
-  EXPECT_NEAR(yawed.viewY(), 0.0, 1e-7);
-  EXPECT_NEAR(yawed.viewZ(), -co, 1e-7);
-  EXPECT_TRUE(sameBits(Vector3(0, 1, 0), yawed.v));
-  EXPECT_TRUE(sameBits(Vector3(0, 0, 2.5f), yawed.eye));
+// +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v.
+TEST(CameraTest, PitchYawAndRollSenseBitForBit) {
+  const float c = 0x1.fd713p-1f, s = 0x1.98eaeep-4f;  // cos and sin of 0.1f
+  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
+  Camera pitched, yawed, rolled;
+  pitched.pitch(0.1f);
+  yawed.yaw(0.1f);
+  rolled.roll(static_cast<float>(M_PI / 2));
+  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, c, -s}, {0, s, c}), pitched));
+  EXPECT_TRUE(sameBits(framed(kStart, {c, 0, s}, kY, {-s, 0, c}), yawed));
+  EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ float angle = 0.0f;
 int clamped = 50;
 int slow = 0;
 int presses = 0;
+GLUI* panel = nullptr;  // kept, as an application keeps its panels, until exit
 
 void report(int id) {
   const int current = glutGetWindow() == mainWindow ? 1 : 0;
@@ -60,7 +61,7 @@ void keyMain(unsigned char key, int, int) {
 }
 
 void buildPanel() {
-  GLUI* glui = GLUI_Master.create_glui("glui demo panel", 0, -1, -1);
+  GLUI* glui = panel = GLUI_Master.create_glui("glui demo panel", 0, -1, -1);
   GLUI_Panel* choices = glui->add_panel("Choices");
   GLUI_RadioGroup* group = glui->add_radiogroup_to_panel(choices, &mode, 1, report);
   glui->add_radiobutton_to_group(group, "Alpha");

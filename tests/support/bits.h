@@ -2,31 +2,25 @@
 #define TESTS_SUPPORT_BITS_H_
 
 // Bit-for-bit comparison of floats and of the viewer's float types, for the
-// results whose rounding is fixed: tells -0.0 from +0.0 and matches a NaN with
-// the same NaN. Use as EXPECT_TRUE(sameBits(want, got)); a failure names the
-// first differing element in hexadecimal.
-//
-// Header only, so a test that compares no matrices needs no Corvane library.
+// results whose rounding is fixed: tells -0.0 from +0.0. Use as
+// EXPECT_TRUE(sameBits(want, got)); a failure names the first differing
+// element in hexadecimal. Header only.
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <ios>
-#include <utility>
 
 #include "camera/camera.h"
-#include "camera/vector3.h"
 #include "corvane/matrix4.h"
 
 namespace testsupport {
 
 inline ::testing::AssertionResult sameFloats(const float* want, const float* got, int count) {
   for (int k = 0; k < count; ++k) {
-    if (std::memcmp(want + k, got + k, sizeof(float)) != 0) {
-      return ::testing::AssertionFailure() << "element " << k << ": want " << std::hexfloat
-                                           << want[k] << ", got " << got[k];
-    }
+    if (std::memcmp(want + k, got + k, sizeof(float)) != 0)
+      return ::testing::AssertionFailure()
+             << "element " << k << ": want " << std::hexfloat << want[k] << ", got " << got[k];
   }
   return ::testing::AssertionSuccess();
 }
@@ -36,34 +30,26 @@ inline ::testing::AssertionResult sameBits(float want, float got) {
 }
 
 inline ::testing::AssertionResult sameBits(const Vector3& want, const Vector3& got) {
-  const float w[3] = {want.x, want.y, want.z};
-  const float g[3] = {got.x, got.y, got.z};
+  const float w[3] = {want.x, want.y, want.z}, g[3] = {got.x, got.y, got.z};
   return sameFloats(w, g, 3);
 }
 
-// A camera's eye and frame; its stored fields of view are not compared.
+// A camera's eye and frame; its fields of view are not compared.
 inline ::testing::AssertionResult sameBits(const Camera& want, const Camera& got) {
-  const std::pair<const char*, Vector3 Camera::*> parts[] = {
-      {"eye", &Camera::eye}, {"u", &Camera::u}, {"v", &Camera::v}, {"n", &Camera::n}};
-  for (const auto& [name, part] : parts) {
-    const ::testing::AssertionResult same = sameBits(want.*part, got.*part);
-    if (!same) return ::testing::AssertionFailure() << name << ", " << same.message();
+  const char* names[] = {"eye", "u", "v", "n"};
+  int i = 0;
+  for (Vector3 Camera::*part : {&Camera::eye, &Camera::u, &Camera::v, &Camera::n}) {
+    const auto same = sameBits(want.*part, got.*part);
+    if (!same) return ::testing::AssertionFailure() << names[i] << ", " << same.message();
+    ++i;
   }
   return ::testing::AssertionSuccess();
 }
 
-// Matrices in OpenGL's column-major order, as Matrix4 stores them and
-// glGetFloatv writes them.
-inline ::testing::AssertionResult sameBits(const Matrix4& want, const Matrix4& got) {
-  return sameFloats(want.data(), got.data(), 16);
-}
-
-inline ::testing::AssertionResult sameBits(const std::array<float, 16>& want,
-                                           const std::array<float, 16>& got) {
-  return sameFloats(want.data(), got.data(), 16);
-}
-
-inline ::testing::AssertionResult sameBits(const Matrix4& want, const std::array<float, 16>& got) {
+// 4x4 matrices (Matrix4 or std::array<float, 16>) in OpenGL's column-major
+// order, as Matrix4 stores them and glGetFloatv writes them.
+template <typename Want, typename Got>
+::testing::AssertionResult sameBits(const Want& want, const Got& got) {
   return sameFloats(want.data(), got.data(), 16);
 }
 
@@ -73,7 +59,6 @@ inline Matrix4 translation(float tx, float ty, float tz) {
   return m;
 }
 
-// angle in degrees, as setRotation takes it.
 inline Matrix4 rotation(float degrees, Vector3 axis) {
   Matrix4 m;
   m.setRotation(degrees, axis);

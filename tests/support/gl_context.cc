@@ -6,12 +6,20 @@
 #include <cstdlib>
 
 namespace testsupport {
+namespace {
+
+std::array<float, 16> matrix(GLenum query) {
+  std::array<float, 16> m{};
+  glGetFloatv(query, m.data());
+  return m;
+}
+
+}  // namespace
 
 void initGlut() {
   if (glutGet(GLUT_INIT_STATE)) return;
   const char* display = std::getenv("DISPLAY");
-  ASSERT_TRUE(display != nullptr && display[0] != '\0')
-      << "GL tests need an X display; run them through `make test`";
+  ASSERT_TRUE(display != nullptr && display[0] != '\0') << "GL tests need `make test`'s display";
   int argc = 1;
   char name[] = "gl-test";
   char* argv[] = {name, nullptr};
@@ -26,8 +34,7 @@ int createGlWindow(const char* title, int width, int height, bool visible) {
   glutInitWindowSize(width, height);
   const int id = glutCreateWindow(title);
   if (!visible) glutHideWindow();
-  // freeglut insists on a display callback for every window.
-  glutDisplayFunc([] {});
+  glutDisplayFunc([] {});  // freeglut insists on one per window
   pumpEvents();
   glutSetWindow(id);
   return id;
@@ -37,16 +44,7 @@ void pumpEvents(int rounds) {
   for (int i = 0; i < rounds; ++i) glutMainLoopEvent();
 }
 
-std::array<float, 16> modelViewMatrix() {
-  std::array<float, 16> m{};
-  glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-  return m;
-}
-
-std::array<float, 16> projectionMatrix() {
-  std::array<float, 16> m{};
-  glGetFloatv(GL_PROJECTION_MATRIX, m.data());
-  return m;
-}
+std::array<float, 16> modelViewMatrix() { return matrix(GL_MODELVIEW_MATRIX); }
+std::array<float, 16> projectionMatrix() { return matrix(GL_PROJECTION_MATRIX); }
 
 }  // namespace testsupport

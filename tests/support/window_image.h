@@ -1,8 +1,8 @@
-#ifndef SCENE_WINDOW_IMAGE_H_
-#define SCENE_WINDOW_IMAGE_H_
+#ifndef TESTS_SUPPORT_WINDOW_IMAGE_H_
+#define TESTS_SUPPORT_WINDOW_IMAGE_H_
 
-// Test helper: the pixels that the X server shows in the current GL window,
-// that is, the picture a person sees after the last buffer swap.
+// The pixels the X server shows in the current GL window: the picture a
+// person sees after the last buffer swap.
 
 #include <cstdint>
 #include <vector>
@@ -15,24 +15,19 @@ struct Rgb {
 };
 
 struct WindowImage {
-  int width = 0;
-  int height = 0;
-  std::vector<Rgb> pixels;  // row by row from the top, as on the screen
-
+  int width = 0, height = 0;
+  std::vector<Rgb> pixels;  // row by row from the top
   const Rgb& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// Asks the X server to keep the whole picture of the current GL window even
-// where another window covers it (backing store), so that windows of tests
-// running beside this one cannot spoil a grab. Call before drawing.
+// Backing store, so that windows of tests running beside this one cannot
+// spoil a grab. Call before drawing.
 void keepCurrentWindowContents();
 
-// Waits for OpenGL and the X server to finish, then reads the window of the
-// current GL context from the server (XGetImage). Mesa's software driver
-// keeps no readable front buffer, so glReadBuffer(GL_FRONT) would not show
-// what is on the screen.
+// Reads the current GL window from the X server after glFinish. Mesa's
+// software driver keeps no readable front buffer, so glReadPixels cannot.
 WindowImage grabCurrentWindow(int width, int height);
 
 }  // namespace scenetest
 
-#endif  // SCENE_WINDOW_IMAGE_H_
+#endif  // TESTS_SUPPORT_WINDOW_IMAGE_H_
