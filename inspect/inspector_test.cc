@@ -76,6 +76,7 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
     EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
     const InspectorSnapshot& s = inspectorSnapshot();
     EXPECT_EQ(s.frame, frames + 1);
+    EXPECT_EQ(s.step.count, &d - drags + 1);  // a motion of no length is a step too
     const MatrixPair modelView = pairOf(s.openGlModelView, s.corvaneModelView);
     EXPECT_EQ(modelView.count[2], d.differentCells);
     EXPECT_EQ(printedPair(modelView), printed('?'));
