@@ -26,10 +26,7 @@ namespace {
 
 std::string printed(unsigned char key) {
   glutSetWindow(windowIds[0]);
-  testsupport::CapturedStreams capture;
-  keyboard(key, 0, 0);
-  capture.stop();
-  return capture.out();
+  return testsupport::capture([key] { keyboard(key, 0, 0); }).out;
 }
 
 // What "?" or "P" prints, rebuilt from the inspector's cells: per matrix a
