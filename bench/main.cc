@@ -104,18 +104,21 @@ void reportFrameAllocations() {
   }
 }
 
+bench::ResultLine frameLine(const char* name, int depth, const bench::FrameComparison& result) {
+  bench::ResultLine line(name);
+  line.add("depth", depth)
+      .add("triangles", result.triangles)
+      .add("program_ms", result.program)
+      .add("reference_ms", result.reference)
+      .add("paired_ratio", result.pairedRatio);
+  return line;
+}
+
 void reportFrameTimings(const Settings& settings) {
   for (int depth = kMinDepth; depth <= kMaxDepth; ++depth) {
     const bench::FrameComparison result =
         bench::compareFrames(depth, settings.frameSeconds, settings.minPairs);
-    bench::ResultLine("frame")
-        .add("depth", depth)
-        .add("triangles", result.triangles)
-        .add("program_ms", result.program)
-        .add("reference_ms", result.reference)
-        .add("paired_ratio", result.pairedRatio)
-        .add("reference_read_ms", result.referenceReadMs)
-        .print();
+    frameLine("frame", depth, result).add("reference_read_ms", result.referenceReadMs).print();
   }
 }
 
@@ -148,13 +151,7 @@ void reportInspector(const Settings& settings) {
   glutSetWindow(windowIds[0]);
   const bench::FrameComparison result =
       bench::compareFrames(kDepth, settings.frameSeconds, settings.minPairs);
-  bench::ResultLine("frame_inspector")
-      .add("depth", kDepth)
-      .add("triangles", result.triangles)
-      .add("program_ms", result.program)
-      .add("reference_ms", result.reference)
-      .add("paired_ratio", result.pairedRatio)
-      .print();
+  frameLine("frame_inspector", kDepth, result).print();
 }
 
 void reportPanelAllocations() {

@@ -1,5 +1,6 @@
 #include "glui/imgui_context.h"
 
+#include <GL/gl.h>
 #include <backends/imgui_impl_glut.h>
 #include <backends/imgui_impl_opengl2.h>
 #include <imgui.h>
@@ -56,5 +57,14 @@ ContextScope::ContextScope(ImGuiContext* context) : saved_(ImGui::GetCurrentCont
 }
 
 ContextScope::~ContextScope() { ImGui::SetCurrentContext(saved_); }
+
+void renderWindowFrame() {
+  const ImGuiIO& io = ImGui::GetIO();
+  glViewport(0, 0, static_cast<int>(io.DisplaySize.x), static_cast<int>(io.DisplaySize.y));
+  const ImVec4 background = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
+  glClearColor(background.x, background.y, background.z, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+}
 
 }  // namespace glui_detail

@@ -25,6 +25,10 @@ ImGuiContext* createWindowContext();
 // its frames must be current (the font texture is deleted there).
 void destroyWindowContext(ImGuiContext* context);
 
+// Draws the current context's last frame into the whole window: viewport,
+// a clear to the style's window background, the draw data. The caller swaps.
+void renderWindowFrame();
+
 // Makes a context current for the scope and then restores the caller's, so a
 // window opened or redrawn from inside another window's callback leaves that
 // window's context alone.

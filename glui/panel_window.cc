@@ -250,12 +250,7 @@ void PanelWindow::display() {
   ContextScope scope(context_);
   UserActions::syncLive(glui_);
   frame(true);
-  const ImGuiIO& io = ImGui::GetIO();
-  glViewport(0, 0, static_cast<int>(io.DisplaySize.x), static_cast<int>(io.DisplaySize.y));
-  const ImVec4 bg = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
-  glClearColor(bg.x, bg.y, bg.z, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
-  ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+  renderWindowFrame();
   glutSwapBuffers();
   // The GL driver took the window's size when the context was made (16 by
   // 16) and learns the new one at a buffer swap: the first frame is drawn

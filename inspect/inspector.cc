@@ -149,12 +149,7 @@ void onDisplay() {
   ContextScope scope(context);
   frame(true);
   useNearestFontFiltering();
-  const ImGuiIO& io = ImGui::GetIO();
-  glViewport(0, 0, static_cast<int>(io.DisplaySize.x), static_cast<int>(io.DisplaySize.y));
-  const ImVec4 background = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
-  glClearColor(background.x, background.y, background.z, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
-  ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+  glui_detail::renderWindowFrame();
   glutSwapBuffers();
 }
 
