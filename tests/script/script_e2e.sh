@@ -1,15 +1,12 @@
 #!/bin/sh
 # Session scripts end to end, under scripts/with-xvfb, run in this folder.
-#   script_e2e.sh VIEWER NAME STATUS [OPTION...]
-#     VIEWER --script NAME.script [OPTION...] must print NAME.out (both
-#     streams together, as on a terminal) and exit with STATUS. A bad script
-#     (STATUS 2) is refused with no display at all, before any window opens.
-#   script_e2e.sh VIEWER snapshot
-#     snapshot.script's two snapshot files are named pipes, so the viewer
-#     waits in each snap until its pipe is read. Once "state" is read nothing
-#     changes any more, and while the viewer waits in "hold" the live drawing
-#     window is grabbed: state.png must hold both windows side by side, its
-#     left part equal to that grab.
+# script_e2e.sh VIEWER NAME STATUS [OPTION...]: VIEWER --script NAME.script
+#   [OPTION...] prints NAME.out (both streams, as on a terminal) and exits
+#   with STATUS; a bad script (2) is refused with no display at all.
+# script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer
+#   waits in each snap until its pipe is read. While it waits in "hold" the
+#   live drawing window is grabbed: "state" must hold both windows side by
+#   side, its left part equal to that grab.
 set -u
 viewer=$1 name=$2
 tmp=$(mktemp -d)
