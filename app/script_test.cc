@@ -8,183 +8,104 @@
 #include <string>
 #include <vector>
 
-#include "app/panel_labels.h"
-
 namespace {
 
-using namespace panel_label;
-
-// One good line and the command it must give; unset fields keep the
-// defaults of ScriptCommand.
-struct Good {
-  const char* line;
-  ScriptCommand want;
-};
-
-ScriptCommand cmd(CommandKind kind, const char* label = nullptr) {
-  ScriptCommand c;
-  c.kind = kind;
-  c.label = label;
-  return c;
+// A command's fields apart from the defaults; the label is the text the panel
+// is built with.
+std::string show(const ScriptCommand& c) {
+  const char* const kinds[] = {"select", "check", "set", "press", "drag",
+                               "key", "click", "resize", "snap"};
+  std::string s = kinds[static_cast<int>(c.kind)];
+  const auto add = [&s](bool given, const std::string& what) { s += given ? " " + what : ""; };
+  const auto pair = [](int a, int b) { return std::to_string(a) + " " + std::to_string(b); };
+  add(c.label, "[" + std::string(c.label ? c.label : "") + "]");
+  add(c.on, "on");
+  add(!c.text.empty(), "'" + c.text + "'");
+  add(c.dx || c.dy, pair(c.dx, c.dy));
+  add(c.button != kLeftButton, "button " + std::to_string(c.button));
+  add(c.fromGiven || c.x || c.y, (c.fromGiven ? "from " : "at ") + pair(c.x, c.y));
+  add(c.width || c.height, "size " + pair(c.width, c.height));
+  add(c.key, c.key < ' ' ? std::to_string(c.key) : std::string(1, static_cast<char>(c.key)));
+  return s;
 }
 
-ScriptCommand with(ScriptCommand c, void (*edit)(ScriptCommand&)) {
-  edit(c);
-  return c;
-}
+const std::string kCommand =
+    "expected a command (select, check, set, press, drag, key, click, resize, snap), found ";
+const std::string kRadio =
+    "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
+    "found ";
+const std::string kNumber = "expected a whole number from -10000 to 10000, found ";
+const std::string kName =
+    "expected a file name of letters, digits, '.', '-' and '_', not starting with '.', found ";
 
-const Good kGood[] = {
-    {"select Solid", cmd(CommandKind::Select, kSolid.text)},
-    {"select ROTATE", cmd(CommandKind::Select, kRotate.text)},
-    {"select Y", cmd(CommandKind::Select, kAxisY.text)},
-    {"check \"Light On/Off\" on",
-     with(cmd(CommandKind::Check, kLight.text), [](ScriptCommand& c) { c.on = true; })},
-    {"check \"Look at Object\" off", cmd(CommandKind::Check, kLookAtObject.text)},
-    {"check \"Backface culling\" on",
-     with(cmd(CommandKind::Check, kCulling.text), [](ScriptCommand& c) { c.on = true; })},
-    // Trailing blanks and the colon may be left out, or given.
-    {"set \"# Subdivisions\" 3",
-     with(cmd(CommandKind::Set, kSubdivisions.text), [](ScriptCommand& c) { c.text = "3"; })},
-    {"set \"# Subdivisions \" 9",
-     with(cmd(CommandKind::Set, kSubdivisions.text), [](ScriptCommand& c) { c.text = "9"; })},
-    {"set Hfov 90", with(cmd(CommandKind::Set, kHfov.text), [](ScriptCommand& c) { c.text = "90"; })},
-    {"set Vfov: \" 4x5 \"",
-     with(cmd(CommandKind::Set, kVfov.text), [](ScriptCommand& c) { c.text = " 4x5 "; })},
-    {"press \"Reset View\"", cmd(CommandKind::Press, kResetView.text)},
-    {"press Quit", cmd(CommandKind::Press, kQuit.text)},
-    {"drag 20 0", with(cmd(CommandKind::Drag), [](ScriptCommand& c) { c.dx = 20; })},
-    {"drag 0 -3 middle", with(cmd(CommandKind::Drag), [](ScriptCommand& c) {
-       c.dy = -3;
-       c.button = kMiddleButton;
-     })},
-    {"drag -5 7 right from 10 -20", with(cmd(CommandKind::Drag), [](ScriptCommand& c) {
-       c.dx = -5;
-       c.dy = 7;
-       c.button = kRightButton;
-       c.fromGiven = true;
-       c.x = 10;
-       c.y = -20;
-     })},
-    {"drag 10000 -10000 from 0 0", with(cmd(CommandKind::Drag), [](ScriptCommand& c) {
-       c.dx = 10000;
-       c.dy = -10000;
-       c.fromGiven = true;
-     })},
-    {"key P", with(cmd(CommandKind::Key), [](ScriptCommand& c) { c.key = 'P'; })},
-    {"key ?", with(cmd(CommandKind::Key), [](ScriptCommand& c) { c.key = '?'; })},
-    {"key p", with(cmd(CommandKind::Key), [](ScriptCommand& c) { c.key = 'p'; })},
-    {"key \"#\"", with(cmd(CommandKind::Key), [](ScriptCommand& c) { c.key = '#'; })},
-    {"key Esc", with(cmd(CommandKind::Key), [](ScriptCommand& c) { c.key = 27; })},
-    {"click middle 120 45", with(cmd(CommandKind::Click), [](ScriptCommand& c) {
-       c.button = kMiddleButton;
-       c.fromGiven = true;
-       c.x = 120;
-       c.y = 45;
-     })},
-    {"resize 300 1", with(cmd(CommandKind::Resize), [](ScriptCommand& c) {
-       c.width = 300;
-       c.height = 1;
-     })},
-    {"snap 01-start_v1.2", with(cmd(CommandKind::Snap), [](ScriptCommand& c) {
-       c.text = "01-start_v1.2";
-     })},
-    {"\tkey C   # a comment after a command", with(cmd(CommandKind::Key), [](ScriptCommand& c) {
-       c.key = 'C';
-     })},
-};
-
-// Each line is checked on its own; the error names the line.
-const struct {
-  const char* line;
-  const char* error;
-} kBad[] = {
-    {"jump 1 2",
-     "expected a command (select, check, set, press, drag, key, click, resize, snap), found "
-     "\"jump\""},
-    {"Select Solid",
-     "expected a command (select, check, set, press, drag, key, click, resize, snap), found "
-     "\"Select\""},
-    {"select",
-     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, "
-     "Z), found end of line"},
-    {"select Quit",
-     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, "
-     "Z), found \"Quit\""},
-    {"select Solid Wireframe", "expected end of line, found \"Wireframe\""},
-    {"check Light on",
-     "expected the label of a check box (\"Light On/Off\", \"Backface culling\", \"Look at "
-     "Object\"), found \"Light\""},
-    {"check \"Light On/Off\"", "expected on or off, found end of line"},
-    {"check \"Light On/Off\" yes", "expected on or off, found \"yes\""},
-    {"set \"# subdivisions\" 3",
-     "expected the label of a spinner (\"# Subdivisions\", Hfov, Vfov), found \"# subdivisions\""},
-    {"set Hfov", "expected the text to type, found end of line"},
-    {"set Vfov \"30", "expected a closing \", found end of line"},
-    {"press Reset", "expected the label of a button (\"Reset View\", Quit), found \"Reset\""},
-    {"drag 10", "expected a whole number from -10000 to 10000, found end of line"},
-    {"drag ten 0", "expected a whole number from -10000 to 10000, found \"ten\""},
-    {"drag 1.5 0", "expected a whole number from -10000 to 10000, found \"1.5\""},
-    {"drag 10001 0", "expected a whole number from -10000 to 10000, found \"10001\""},
-    {"drag 1 1 sideways", "expected left, middle, right, from or end of line, found \"sideways\""},
-    {"drag 1 1 left 5", "expected from or end of line, found \"5\""},
-    {"drag 1 1 from 5", "expected a whole number from -10000 to 10000, found end of line"},
-    {"drag 1 1 from 5 5 left", "expected end of line, found \"left\""},
-    {"key", "expected one character or Esc, found end of line"},
-    {"key #", "expected one character or Esc, found end of line"},
-    {"key Enter", "expected one character or Esc, found \"Enter\""},
-    {"click 120 45", "expected left, middle or right, found \"120\""},
-    {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
-    {"snap", "expected a file name of letters, digits, '.', '-' and '_', not starting with '.', "
-             "found end of line"},
-    {"snap ../escape", "expected a file name of letters, digits, '.', '-' and '_', not starting "
-                       "with '.', found \"../escape\""},
-    {"snap .hidden", "expected a file name of letters, digits, '.', '-' and '_', not starting "
-                     "with '.', found \".hidden\""},
-};
-
-void expectSame(const ScriptCommand& want, const ScriptCommand& got, const char* line) {
-  SCOPED_TRACE(line);
-  EXPECT_EQ(want.kind, got.kind);
-  EXPECT_STREQ(want.label, got.label);  // the text the panel is built with
-  EXPECT_EQ(want.on, got.on);
-  EXPECT_EQ(want.text, got.text);
-  EXPECT_EQ(want.button, got.button);
-  EXPECT_EQ(want.dx, got.dx);
-  EXPECT_EQ(want.dy, got.dy);
-  EXPECT_EQ(want.fromGiven, got.fromGiven);
-  EXPECT_EQ(want.x, got.x);
-  EXPECT_EQ(want.y, got.y);
-  EXPECT_EQ(want.width, got.width);
-  EXPECT_EQ(want.height, got.height);
-  EXPECT_EQ(want.key, got.key);
-}
-
-// Good and bad lines interleaved with comments and blank lines, so that
-// every command and every error must carry its own line number.
+// Good lines with their command, bad ones (each followed by a blank line)
+// with their error, and comments between: every command and every error must
+// carry its own line number.
 TEST(Script, ReadsEveryCommandAndReportsEveryBadLineWithItsNumber) {
+  const struct {
+    const char* line;
+    std::string want;  // errors start with "expected"
+  } rows[] = {
+      {"select Solid", "select [Solid]"}, {"select Y", "select [Y]"},
+      {"jump 1 2", kCommand + "\"jump\""}, {"Select Solid", kCommand + "\"Select\""},
+      {"select", kRadio + "end of line"}, {"select Quit", kRadio + "\"Quit\""},
+      {"select Solid Wireframe", "expected end of line, found \"Wireframe\""},
+      {"check \"Light On/Off\" on", "check [Light On/Off] on"},
+      {"check \"Look at Object\" off", "check [Look at Object]"},
+      {"check Light on", "expected the label of a check box (\"Light On/Off\", \"Backface "
+                         "culling\", \"Look at Object\"), found \"Light\""},
+      {"check \"Light On/Off\"", "expected on or off, found end of line"},
+      {"check \"Backface culling\" yes", "expected on or off, found \"yes\""},
+      // Trailing blanks and the colon may be left out, or given.
+      {"set \"# Subdivisions\" 3", "set [# Subdivisions ] '3'"},
+      {"set \"# Subdivisions \" 9", "set [# Subdivisions ] '9'"},
+      {"set Hfov 90", "set [Hfov:] '90'"}, {"set Vfov: \" 4x5 \"", "set [Vfov:] ' 4x5 '"},
+      {"set \"# subdivisions\" 3", "expected the label of a spinner (\"# Subdivisions\", Hfov, "
+                                   "Vfov), found \"# subdivisions\""},
+      {"set Hfov", "expected the text to type, found end of line"},
+      {"set Vfov \"30", "expected a closing \", found end of line"},
+      {"press \"Reset View\"", "press [Reset View]"}, {"press Quit", "press [Quit]"},
+      {"press Reset", "expected the label of a button (\"Reset View\", Quit), found \"Reset\""},
+      {"drag 20 0", "drag 20 0"}, {"drag 0 -3 middle", "drag 0 -3 button 1"},
+      {"drag -5 7 right from 10 -20", "drag -5 7 button 2 from 10 -20"},
+      {"drag 10000 -10000 from 0 0", "drag 10000 -10000 from 0 0"},
+      {"drag 10", kNumber + "end of line"}, {"drag ten 0", kNumber + "\"ten\""},
+      {"drag 1.5 0", kNumber + "\"1.5\""}, {"drag 10001 0", kNumber + "\"10001\""},
+      {"drag 1 1 sideways",
+       "expected left, middle, right, from or end of line, found \"sideways\""},
+      {"drag 1 1 left 5", "expected from or end of line, found \"5\""},
+      {"drag 1 1 from 5", kNumber + "end of line"},
+      {"drag 1 1 from 5 5 left", "expected end of line, found \"left\""},
+      {"key ?", "key ?"}, {"key p", "key p"}, {"key \"#\"", "key #"}, {"key Esc", "key 27"},
+      {"\tkey C   # a comment after a command", "key C"},
+      {"key", "expected one character or Esc, found end of line"},
+      {"key #", "expected one character or Esc, found end of line"},
+      {"key Enter", "expected one character or Esc, found \"Enter\""},
+      {"click middle 120 45", "click button 1 from 120 45"},
+      {"click 120 45", "expected left, middle or right, found \"120\""},
+      {"resize 300 1", "resize size 300 1"},
+      {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
+      {"snap 01-start_v1.2", "snap '01-start_v1.2'"}, {"snap", kName + "end of line"},
+      {"snap ../escape", kName + "\"../escape\""}, {"snap .hidden", kName + "\".hidden\""},
+  };
   std::string text = "# a session\n\n";
-  int line = 2;
-  std::vector<int> goodLines;
+  std::vector<std::string> want;
   std::vector<std::string> wantErrors;
-  const std::size_t rows = std::max(std::size(kGood), std::size(kBad));
-  for (std::size_t i = 0; i < rows; ++i) {
-    if (i < std::size(kGood)) {
-      text += std::string(kGood[i].line) + "\n";
-      goodLines.push_back(++line);
-    }
-    if (i < std::size(kBad)) {
-      text += std::string(kBad[i].line) + "\n   \n";
-      wantErrors.push_back("s.script:" + std::to_string(++line) + ": " + kBad[i].error);
-      ++line;
-    }
+  int line = 2;
+  for (const auto& row : rows) {
+    const bool bad = row.want.rfind("expected", 0) == 0;
+    text += row.line + std::string(bad ? "\n   \n" : "\n");
+    const std::string at = std::to_string(++line) + ": ";
+    (bad ? wantErrors : want).push_back((bad ? "s.script:" + at : at) + row.want);
+    line += bad ? 1 : 0;
   }
   const Script script = parseScript(text, "s.script");
   EXPECT_EQ(wantErrors, script.errors);
-  ASSERT_EQ(std::size(kGood), script.commands.size());
-  for (std::size_t i = 0; i < std::size(kGood); ++i) {
-    expectSame(kGood[i].want, script.commands[i], kGood[i].line);
-    EXPECT_EQ(goodLines[i], script.commands[i].line) << kGood[i].line;
+  std::vector<std::string> got;
+  for (const ScriptCommand& c : script.commands) {
+    got.push_back(std::to_string(c.line) + ": " + show(c));
   }
+  EXPECT_EQ(want, got);
 }
 
 TEST(ScriptDeathTest, BadOrUnreadableScriptExitsWithStatus2) {
