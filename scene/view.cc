@@ -6,11 +6,13 @@
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "scene/icosphere.h"
+#include "scene/window_limit.h"
 
 namespace {
 
 FrameListener frameListeners[kMaxFrameListeners];
 int frameListenerCount = 0;
+WindowLimit drawingWindowLimit{"drawing window"};
 
 }  // namespace
 
@@ -19,6 +21,9 @@ void addFrameListener(FrameListener listener) {
 }
 
 void display() {
+  // No frame at a size the X library cannot take; one follows the reshape
+  // that brings the window back within the limit.
+  if (drawingWindowLimit.oversized) return;
   glLoadIdentity();
   const double eyeX = camera.eyeX();
   const double eyeY = camera.eyeY();
@@ -40,6 +45,7 @@ void redisplaySceneWindows() {
 }
 
 void reshape(int width, int height) {
+  if (!reshapeWithinLimit(drawingWindowLimit, width, height)) return;
   glViewport(0, 0, width, height);
   loadFieldOfViewProjection();
   glLoadIdentity();

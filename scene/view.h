@@ -21,7 +21,9 @@ void addFrameListener(FrameListener listener);
 // Viewport to the whole client area (width x height pixels); projection to
 // gluPerspective(vfov, hfov / vfov, nearPlane, farPlane), so the window's
 // shape never changes the aspect; then the identity model-view, left current,
-// and the Corvane projection rebuilt to match.
+// and the Corvane projection rebuilt to match. A window larger than
+// kMaxWindowSide either way is sized back instead, and display draws nothing
+// until it fits (scene/window_limit.h).
 void reshape(int width, int height);
 
 // Asks GLUT for a new frame of every scene window (each becomes current in

@@ -6,11 +6,13 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "tests/support/bits.h"
+#include "tests/support/capture.h"
 #include "tests/support/gl_context.h"
 
 namespace {
@@ -53,6 +55,33 @@ TEST_F(ViewTest, ReshapeSetsTheViewportAndThePerspectiveOfTheFieldsOfView) {
   gluPerspective(60.0, 1.5, double{0.1f}, 1000.0);
   EXPECT_TRUE(sameBits(p, testsupport::projectionMatrix()));
   glMatrixMode(GL_MODELVIEW);
+}
+
+// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves
+// the viewport and the model-view alone until a size within the limit comes,
+// and is noted once however often it comes.
+TEST_F(ViewTest, WindowsBeyond16384PixelsASideAreNotDrawn) {
+  const struct {
+    int width, height;
+    bool drawn;
+  } cases[] = {{16384, 16384, true}, {16385, 400, false}, {300, 300, true},
+               {400, 16385, false},  {16384, 1, true}};
+  testsupport::CapturedStreams streams;
+  for (const auto& c : cases) {
+    const std::array<GLint, 4> resized{0, 0, c.width, c.height};
+    const std::array<GLint, 4> before = viewport();
+    glLoadIdentity();
+    glTranslatef(1, 2, 3);
+    const Matrix moved = testsupport::modelViewMatrix();
+    reshape(c.width, c.height);
+    display();
+    EXPECT_EQ(viewport(), c.drawn ? resized : before)
+        << c.width << " x " << c.height;
+    EXPECT_EQ(sameBits(moved, testsupport::modelViewMatrix()), !c.drawn)
+        << c.width << " x " << c.height;
+  }
+  streams.stop();
+  EXPECT_EQ(std::count(streams.err().begin(), streams.err().end(), '\n'), 1) << streams.err();
 }
 
 // The centre is one unit along -n from the eye, not the origin; u is ignored,

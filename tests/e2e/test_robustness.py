@@ -1,11 +1,12 @@
 """Robustness of the running viewer: no input lost while frames are slow, a
-seeded random run over both windows with junk typed into the spinners, and
-windows resized down to one pixel and back."""
+seeded random run over both windows with junk typed into the spinners,
+windows resized down to one pixel and back, and a drawing window resized far
+beyond what the GL stack can draw."""
 import math
 import random
 
 import viewer_case
-from viewer_case import SYNC_PIXEL, ViewerCase
+from viewer_case import SYNC_PIXEL, ViewerCase, pixel_line, wait_until
 
 SEED = 20240613
 EVENTS = 800
@@ -114,6 +115,26 @@ class Robustness(ViewerCase):
         self.click(v, 'Points')
         self.assertLess(v.settled_screenshot(v.drawing, differs_from=self.start_picture).lit(),
                         self.start_picture.lit())
+
+    def test_a_huge_drawing_window_is_sized_back_to_the_limit(self):
+        v = self.start()
+        mark = v.err.mark()
+        v.x.xdotool('windowsize', v.drawing, 32767, 32767)
+
+        def within_limit():
+            v.assert_alive()
+            return v.size(v.drawing) == (16384, 16384)
+        wait_until(within_limit, 60, 'the window within the limit')
+        self.sync(v)
+        self.assertEqual(v.err.text(mark), 'viewer: the drawing window is limited to 16384 x 16384 '
+                         'pixels\n' + pixel_line(*SYNC_PIXEL))
+        v.resize(v.drawing, 400, 400)
+        self.assertEqual(v.settled_screenshot(v.drawing), self.start_picture)
+        self.click(v, 'Points')
+        self.assertLess(v.settled_screenshot(v.drawing, differs_from=self.start_picture).lit(),
+                        self.start_picture.lit())
+        self.click(v, 'Quit')
+        self.assertEqual(v.wait_exit(), 0)
 
 
 if __name__ == '__main__':
