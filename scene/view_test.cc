@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "app/state.h"
 #include "corvane/corvane.h"
@@ -66,22 +67,21 @@ TEST_F(ViewTest, WindowsBeyond16384PixelsASideAreNotDrawn) {
     bool drawn;
   } cases[] = {{16384, 16384, true}, {16385, 400, false}, {300, 300, true},
                {400, 16385, false},  {16384, 1, true}};
-  testsupport::CapturedStreams streams;
-  for (const auto& c : cases) {
-    const std::array<GLint, 4> resized{0, 0, c.width, c.height};
-    const std::array<GLint, 4> before = viewport();
-    glLoadIdentity();
-    glTranslatef(1, 2, 3);
-    const Matrix moved = testsupport::modelViewMatrix();
-    reshape(c.width, c.height);
-    display();
-    EXPECT_EQ(viewport(), c.drawn ? resized : before)
-        << c.width << " x " << c.height;
-    EXPECT_EQ(sameBits(moved, testsupport::modelViewMatrix()), !c.drawn)
-        << c.width << " x " << c.height;
-  }
-  streams.stop();
-  EXPECT_EQ(std::count(streams.err().begin(), streams.err().end(), '\n'), 1) << streams.err();
+  const std::string err = testsupport::capture([&cases] {
+    for (const auto& c : cases) {
+      const std::array<GLint, 4> resized{0, 0, c.width, c.height};
+      const std::array<GLint, 4> before = viewport();
+      glLoadIdentity();
+      glTranslatef(1, 2, 3);
+      const auto moved = testsupport::modelViewMatrix();
+      reshape(c.width, c.height);
+      display();
+      EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
+      EXPECT_EQ(sameBits(moved, testsupport::modelViewMatrix()), !c.drawn)
+          << c.width << " x " << c.height;
+    }
+  }).err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 // The centre is one unit along -n from the eye, not the origin; u is ignored,
