@@ -12,35 +12,27 @@ from harness import wait_until
 from viewer_case import ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
-PROJECTION = ('\n1.732051 0.000000 0.000000 0.000000\n'
-              '0.000000 1.732051 0.000000 0.000000\n'
-              '0.000000 0.000000 -1.000200 -0.200020\n'
-              '0.000000 0.000000 -1.000000 0.000000\n\n')
+PROJECTION = ('\n1.732051 0.000000 0.000000 0.000000\n0.000000 1.732051 0.000000 0.000000\n'
+              '0.000000 0.000000 -1.000200 -0.200020\n0.000000 0.000000 -1.000000 0.000000\n\n')
 PRESSES = 400                # 400 projection reports: 128 KiB, twice a pipe's 64 KiB
 
 
 class StreamsTest(ViewerCase):
-    def start(self, stdout, shell='', first_frame=True):
-        self.solid = False
-        return super().start(stdout=stdout, shell=shell, first_frame=first_frame)
-
-    def press(self, v, key, times):
+    def press(self, v, key, times=1):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
 
-    def assert_panel_answers(self, v):
-        """Solid, or back to Wireframe, changes the picture."""
-        self.solid = not self.solid
-        before = v.screenshot(v.drawing)
-        self.click(v, 'Solid' if self.solid else 'Wireframe')
-        wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a changed picture')
-
-    def end(self, v, how, status):
-        """Quit (a click) or Esc (a key): the status within a second."""
-        if how == 'Quit':
-            self.click(v, 'Quit')
+    def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
+        """Each radio button changes the picture; Quit (or the key) ends the
+        viewer with the status within a second."""
+        for mode in modes:
+            before = v.screenshot(v.drawing)
+            self.click(v, mode)
+            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+        if key:
+            self.press(v, key)
         else:
-            v.x.xdotool('mousemove', '--window', v.drawing, 200, 200, 'key', 'Escape')
+            self.click(v, 'Quit')
         started = time.monotonic()
         self.assertEqual(v.wait_exit(10), status, v.err.text())
         self.assertLess(time.monotonic() - started, 1.0)
@@ -48,18 +40,16 @@ class StreamsTest(ViewerCase):
     def test_closed_streams(self):
         for closed, report in (('>&-', ['key', 'P']), ('2>&-', ['click', 2])):
             with self.subTest(closed):
-                v = self.start(subprocess.DEVNULL, closed)
+                v = self.start(stdout=subprocess.DEVNULL, shell=closed)
                 v.x.xdotool('mousemove', '--window', v.drawing, 10, 20, *report)
-                self.assert_panel_answers(v)
-                self.end(v, 'Quit', 0)
+                self.answers_and_ends(v)
 
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()
         self.addCleanup(os.close, read_fd)
-        v = self.start(write_fd)
+        v = self.start(stdout=write_fd)
         os.close(write_fd)
         self.press(v, 'P', PRESSES)
-        self.assert_panel_answers(v)
         # The reader wakes up: every report arrives, whole and in order.
         expected, received = PROJECTION * 2 * PRESSES, []
 
@@ -69,31 +59,28 @@ class StreamsTest(ViewerCase):
             return sum(map(len, received)) >= len(expected)
         wait_until(all_read, 10, 'every report')
         self.assertEqual(b''.join(received).decode(), expected)
-        # Stalled again for good: Esc still ends it at once, with its status.
+        # Stalled again for good: the panel answers, Esc ends it at once.
         self.press(v, 'P', PRESSES)
-        self.assert_panel_answers(v)
-        self.end(v, 'Esc', 1)
+        self.answers_and_ends(v, ('Solid', 'Wireframe'), 'Escape', 1)
 
     def test_reader_that_goes_away(self):
         head = subprocess.Popen(['head', '-1'], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
-        v = self.start(head.stdin)
+        v = self.start(stdout=head.stdin)
         head.stdin.close()
-        self.press(v, 'P', 1)
+        self.press(v, 'P')
         head.wait(timeout=10)
         self.press(v, 'P', 2)
         note = 'viewer: the reader of standard output has gone; reports to it stop\n'
         v.err.wait_for(lambda t: note in t, what='the note on standard error')
-        self.assert_panel_answers(v)
-        self.end(v, 'Quit', 0)
+        self.answers_and_ends(v)
         self.assertEqual(v.err.text().count(note), 1)
 
     def test_full_device_warns_once(self):
         with open('/dev/full', 'wb') as full:
-            v = self.start(full)
+            v = self.start(stdout=full)
         self.press(v, 'P', 2)
         v.err.wait_for(lambda t: t.count('Corvane Projection Matrix') == 2, what='both reports')
-        self.assert_panel_answers(v)
-        self.end(v, 'Quit', 0)
+        self.answers_and_ends(v)
         self.assertEqual(v.err.text().count('viewer: cannot write reports to standard output: '
                                             'No space left on device\n'), 1, v.err.text())
 
@@ -102,10 +89,9 @@ class StreamsTest(ViewerCase):
                               ('', 'viewer: cannot open a display: DISPLAY is not set')):
             result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=display),
                                     stderr=subprocess.PIPE, timeout=30)
-            self.assertEqual(result.returncode, 4)
-            self.assertEqual(result.stderr.decode(), line + " \u2014 run 'make run' without a "
-                             "display for the headless tour\n")
-        v = self.start(subprocess.DEVNULL)
+            self.assertEqual((result.returncode, result.stderr.decode()), (4, line + " \u2014 run "
+                             "'make run' without a display for the headless tour\n"))
+        v = self.start(stdout=subprocess.DEVNULL)
         type(self).tearDownClass()  # the server dies under the viewer
         try:
             self.assertEqual(v.wait_exit(10), 4)
@@ -115,15 +101,15 @@ class StreamsTest(ViewerCase):
             type(self).setUpClass()
 
     def test_click_the_moment_the_windows_appear(self):
+        x, y, _, h = self.map.controls['Solid']['rect']
+        box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row
         for attempt in range(6):
             with self.subTest(attempt=attempt):
-                v = self.start(subprocess.DEVNULL, first_frame=False)
-                x, y, _, h = self.map.controls['Solid']['rect']
-                box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row
+                v = self.start(stdout=subprocess.DEVNULL, first_frame=False)
                 v.click(v.panel, *box)
                 wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, 10,
                            'Solid to be selected')
-                self.end(v, 'Quit', 0)
+                self.answers_and_ends(v, ())
 
 
 if __name__ == '__main__':

@@ -60,16 +60,6 @@ class Panel(ViewerCase):
             self.sync(v)
             p = self.projection(v)
             self.assertEqual([p[0][0], p[1][1]], diagonal, 'step %d' % i)
-        right, down = [(200, 200), (220, 200)], [(200, 200), (200, 220)]
-        for label, drag, eye in [('X', right, '(1.000, 0.000, 2.500)'),
-                                 ('Y', down, '(1.000, -1.000, 2.500)'),
-                                 ('Z', down, '(1.000, -1.000, 3.500)'),
-                                 ('Reset View', None, START_EYE[:-1]),
-                                 ('Look at Object', right, '(0.000, 0.000, 3.500)')]:
-            self.click(v, label)
-            if drag:
-                v.drag(v.drawing, drag)
-            self.assertEqual(self.eye(v), eye + '\n', label)
         out, err = v.out.mark(), v.err.mark()
         self.click(v, 'Quit')
         self.assertEqual(v.wait_exit(), 0)
@@ -89,9 +79,7 @@ class Panel(ViewerCase):
                           and a == [GL_CULL_FACE]], ['glEnable', 'glDisable', 'glEnable'])
         config = next(a for n, a, _ in calls if n == 'glXChooseFBConfig')[2]
         attributes = dict(zip(config[0::2], config[1::2]))
-        self.assertEqual(attributes[5], 1)                      # GLX_DOUBLEBUFFER
         self.assertGreaterEqual(attributes[11], 1)              # GLX_ALPHA_SIZE
-        self.assertGreaterEqual(attributes[12], 1)              # GLX_DEPTH_SIZE
 
 
 class Keys(ViewerCase):

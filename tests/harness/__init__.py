@@ -1,12 +1,8 @@
-"""Drives GLUT programs on a private X server the way a person would: finds
-their windows by title, clicks panel controls by label, types, drags, presses
-keys, reads standard output and standard error separately, takes
-screenshots, records the GL calls with apitrace on request, and collects the
-exit status.
-
-It knows no maths of the viewer and no layout rules of the panel toolkit:
-where a control sits comes from the program's own control map
-(tests/tools/control_map.h), printed by panel_map or `glui_demo --map`."""
+"""Drives GLUT programs on a private X server as a person would: finds windows
+by title, clicks panel controls by label, types, drags, presses keys, reads
+standard output and error, takes screenshots, records GL calls (apitrace) and
+collects the exit status. Where a control sits comes from the program's own
+control map (tests/tools/control_map.h): no layout rules, no viewer maths."""
 import ctypes
 import json
 import os
