@@ -1,10 +1,9 @@
-"""The opt-in windows seen from outside. With the world view (--world) the
-drawing window's OpenGL calls and the console reports are exactly those of a
-run without it; with the inspector (--inspect) the calls differ only by the
-two matrix read-backs after each buffer swap. The world view opens below the
-drawing window, its observer stays sane whatever the input and moves nothing
-else, it follows the scene, and closing it closes only it. (Closing the
-inspector is checked in inspect/inspector_test.cc.)"""
+"""The opt-in windows from outside. With --world the drawing window's GL calls
+and the reports are those of a run without it; with --inspect the calls
+differ only by two matrix read-backs after each swap. The world view opens
+below the drawing window, its observer stays sane whatever the input and
+moves nothing else, it follows the scene, and closing it closes only it.
+(Closing the inspector is checked in inspect/inspector_test.cc.)"""
 import os
 import subprocess
 import tempfile

@@ -77,7 +77,6 @@ class ControlMap:
     """Window pixels of a panel's controls, by label."""
 
     def __init__(self, data):
-        self.size = (data['width'], data['height'])
         self.controls = {c['label']: c for c in data['controls']}
 
     def centre(self, label, part='rect'):
@@ -107,8 +106,7 @@ class Stream:
                 self._cond.notify_all()
 
     def mark(self):
-        with self._cond:
-            return len(self._data)
+        return len(self._data)
 
     def text(self, since=0):
         with self._cond:
