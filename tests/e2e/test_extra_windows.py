@@ -1,56 +1,41 @@
-"""The opt-in windows seen from outside. With the world view (--world) the
-drawing window's OpenGL calls and the console reports are exactly those of a
-run without it; with the inspector (--inspect) the calls differ only by the
-two matrix read-backs after each buffer swap. The world view opens below the
-drawing window, its observer stays sane whatever the input and moves nothing
-else, it follows the scene, and closing it closes only it. (Closing the
-inspector is checked in inspect/inspector_test.cc.)"""
+"""The opt-in windows from outside. With --world the drawing window's GL calls
+and the reports are those of a run without it; with --inspect the calls
+differ only by two matrix read-backs after each swap. The world view opens
+below the drawing window, its observer stays sane whatever the input and
+moves nothing else, it follows the scene, and closing it closes only it.
+(Closing the inspector is checked in inspect/inspector_test.cc.)"""
 import os
 import subprocess
 import tempfile
 
 import viewer_case
-from harness import DRAWING_TITLE, PANEL_TITLE, Program, gl_calls, wait_until
+from harness import DRAWING_TITLE, PANEL_TITLE, gl_calls, wait_until
 from viewer_case import ViewerCase
 
 WORLD_TITLE = 'World View'
 BACKGROUND = (31, 31, 41)   # the world view's clear colour
 SWAP = ('glXSwapBuffers', [])
 READ_BACKS = [('glGetFloatv', 0x0BA6), ('glGetFloatv', 0x0BA7)]   # model-view, projection
-
 # Every kind of change that redraws the drawing window, and the reports.
-SESSION = '''select X
-drag 10 0
-check "Look at Object" on
-drag 0 -40
-drag 0 -40
-select ROTATE
-drag 15 5
-select Solid
-check "Light On/Off" on
-set Vfov 30
-resize 300 200
-press "Reset View"
-key ?
-key P
-key C
-'''
+SESSION = '\n'.join(['select X', 'drag 10 0', 'check "Look at Object" on', 'drag 0 -40',
+                     'drag 0 -40', 'select ROTATE', 'drag 15 5', 'select Solid',
+                     'check "Light On/Off" on', 'set Vfov 30', 'resize 300 200',
+                     'press "Reset View"', 'key ?', 'key P', 'key C', ''])
 
 
 class ExtraWindows(ViewerCase):
     def session(self, *options):
         """The session's drawing-window calls, console output and status."""
-        tmp = tempfile.mkdtemp(prefix='world-')
-        script, trace = os.path.join(tmp, 's.script'), os.path.join(tmp, 't.trace')
-        with open(script, 'w') as f:
-            f.write(SESSION)
-        run = subprocess.run(['apitrace', 'trace', '--api', 'gl', '-o', trace,
-                              viewer_case.VIEWER, *options, '--script', script],
-                             env=self.x.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                             text=True, timeout=120)
-        calls = gl_calls(trace)
+        with tempfile.TemporaryDirectory() as tmp:
+            script, trace = os.path.join(tmp, 's.script'), os.path.join(tmp, 't.trace')
+            with open(script, 'w') as f:
+                f.write(SESSION)
+            run = subprocess.run(['apitrace', 'trace', '--api', 'gl', '-o', trace,
+                                  viewer_case.VIEWER, *options, '--script', script],
+                                 env=self.x.env, capture_output=True, text=True, timeout=120)
+            calls = gl_calls(trace)
         drawing = next(c[2] for c in calls if c[2] is not None)   # made current first
-        err = ''.join(l + '\n' for l in run.stderr.splitlines() if not l.startswith('apitrace'))
+        err = ''.join(l for l in run.stderr.splitlines(True) if not l.startswith('apitrace'))
         # glX calls carry addresses: only the drawing window's swaps are kept, bare.
         ours = [SWAP if name == 'glXSwapBuffers' else (name, args)
                 for name, args, drawable in calls if drawable == drawing and
@@ -71,48 +56,38 @@ class ExtraWindows(ViewerCase):
                 stripped.append(call)
         self.assertEqual(stripped, plain[0])
 
-    def start_world(self):
-        v = Program(self.x, [viewer_case.VIEWER, '--world'],
-                    [DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE])
-        self.addCleanup(v.stop)
-        v.drawing, v.panel, v.world = v.windows
-        return v
-
-    def test_observer_moves_only_the_world_view_and_stays_sane(self):
-        v = self.start_world()
-        self.assertEqual(v.geometry(v.world), (0, 408, 400, 400))
+    def test_world_view_observer_and_closing(self):
+        v = self.start('--world', titles=(DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
+        world = v.windows[2]
+        self.assertEqual(v.geometry(world), (0, 408, 400, 400))
         self.assertGreaterEqual(v.geometry(v.panel)[0], 400)
+
         def sane(shot):
             return shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
-        wait_until(lambda: sane(v.screenshot(v.world)), 30, 'the first world view')
-        drawing = v.settled_screenshot(v.drawing)
-        start = v.settled_screenshot(v.world)
-        self.assertTrue(sane(start))
+        wait_until(lambda: sane(v.screenshot(world)), 30, 'the first world view')
+        start = v.settled_screenshot(world)
         # A drag across the whole screen, the wheel far past both limits, a
         # resize to one pixel and back: each leaves a sane picture.
-        v.drag(v.world, [(0, 0), (1279, 1023), (0, 615)])
-        self.assertTrue(sane(v.settled_screenshot(v.world, differs_from=start)))
+        v.drag(world, [(0, 0), (1279, 1023), (0, 615)])
+        self.assertTrue(sane(v.settled_screenshot(world, differs_from=start)))
         for button in (4, 5):
-            v.x.xdotool('mousemove', '--window', v.world, 200, 200,
+            v.x.xdotool('mousemove', '--window', world, 200, 200,
                         'click', '--repeat', 60, '--delay', 2, button)
-            self.assertTrue(sane(v.settled_screenshot(v.world)))
-        v.resize(v.world, 1, 1)
-        v.resize(v.world, 400, 400)
-        v.key(v.world, 'r')
-        self.assertEqual(v.settled_screenshot(v.world), start)
-        self.assertEqual(v.screenshot(v.drawing), drawing)
+            self.assertTrue(sane(v.settled_screenshot(world)))
+        v.resize(world, 1, 1)
+        v.resize(world, 400, 400)
+        v.key(world, 'r')
+        self.assertEqual(v.settled_screenshot(world), start)
+        self.assertEqual(v.screenshot(v.drawing), self.start_picture)
         # The world view follows a drag in the drawing window.
         v.drag(v.drawing, [(200, 200), (200, 230)])
-        self.assertNotEqual(v.settled_screenshot(v.world, differs_from=start), start)
-
-    def test_closing_the_world_view_closes_only_it(self):
-        v = self.start_world()
-        v.close(v.world)
-        wait_until(lambda: subprocess.run(
-            ['xdotool', 'search', '--onlyvisible', '--name', '^%s$' % WORLD_TITLE],
-            env=self.x.env, stdout=subprocess.PIPE).returncode != 0, 10, 'the world view to go')
+        self.assertNotEqual(v.settled_screenshot(world, differs_from=start), start)
+        # Closing it closes only it; closing the drawing window ends with 0.
+        v.close(world)
+        wait_until(lambda: not v.x.run('xdotool', 'search', '--onlyvisible', '--name',
+                                       '^%s$' % WORLD_TITLE, check=False), 10, 'its going')
         v.drag(v.drawing, [(200, 200), (200, 240)])
-        self.assertEqual(self.eye(v), '(0.000, 0.000, 4.500)\n')
+        self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
         v.close(v.drawing)
         self.assertEqual(v.wait_exit(), 0)
 

@@ -31,8 +31,6 @@ class Robustness(ViewerCase):
         self.sync(v)
         self.assertEqual(self.eye(v), '(0.000, 0.000, 3.500)\n')
         self.assertEqual(self.projection(v)[0][0], '1.649572')      # Hfov 63
-        v.enter(v.panel, '# Subdivisions ', '1')
-        self.sync(v)
 
     def test_seeded_random_run_with_junk_in_the_spinners(self):
         v = self.start()
@@ -47,10 +45,9 @@ class Robustness(ViewerCase):
         self.assertEqual(v.settled_screenshot(v.drawing), self.start_picture)
 
         def point():
-            while True:
-                p = rng.randrange(400), rng.randrange(400)
-                if p != SYNC_PIXEL:
-                    return p
+            while (p := (rng.randrange(400), rng.randrange(400))) == SYNC_PIXEL:
+                pass
+            return p
 
         def drag():
             button, (x, y) = rng.choice((1, 2, 3)), point()
@@ -78,13 +75,12 @@ class Robustness(ViewerCase):
                 y += rng.randint(-40, 40)
                 cmd += ['mousemove', '--window', v.panel, x, y]
             v.x.xdotool(*cmd, 'mouseup', 1)
-            self.keep_cheap(v)
+            v.enter(v.panel, '# Subdivisions ', '1')    # deep spheres cost seconds a frame
             return len(cmd) // 5 + 8
 
         def typed():
-            label = rng.choice(spinners)
-            v.enter(v.panel, label, rng.choice(JUNK + ['%.3f' % rng.uniform(-500, 500)]))
-            self.keep_cheap(v)
+            v.enter(v.panel, rng.choice(spinners), rng.choice(JUNK + ['%.3f' % rng.uniform(-500, 500)]))
+            v.enter(v.panel, '# Subdivisions ', '1')
             return 20
 
         events = 0
@@ -96,10 +92,6 @@ class Robustness(ViewerCase):
         # cot(Vfov / 2) for Vfov in 10..180 degrees.
         self.assertTrue(0 <= float(p[1][1]) <= 11.430053, p)
         self.assertTrue(all(math.isfinite(float(n)) for n in self.eye(v)[1:-2].split(', ')))
-
-    def keep_cheap(self, v):
-        """Deep spheres cost seconds a frame: back to depth 1."""
-        v.enter(v.panel, '# Subdivisions ', '1')
 
     def test_resizing_down_to_one_pixel_and_back(self):
         v = self.start()

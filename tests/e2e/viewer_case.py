@@ -11,8 +11,7 @@ from harness import DRAWING_TITLE, PANEL_TITLE, Program, XServer, wait_until  # 
 
 VIEWER = PANEL_MAP = None
 START_EYE = '(0.000, 0.000, 2.500)\n'
-# A pixel nothing else presses: its middle-button line marks the end of a batch.
-SYNC_PIXEL = (399, 0)
+SYNC_PIXEL = (399, 0)   # nothing else presses it: its line marks the end of a batch
 
 
 def pixel_line(x, y):
@@ -36,14 +35,16 @@ class ViewerCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.x.stop()
 
-    def start(self, trace=False, merged=False):
-        v = Program(self.x, [VIEWER], [DRAWING_TITLE, PANEL_TITLE], trace=trace, merged=merged)
+    def start(self, *options, first_frame=True, titles=(DRAWING_TITLE, PANEL_TITLE), **kw):
+        """A viewer with the options; kw as for harness.Program."""
+        v = Program(self.x, [VIEWER, *options], titles, **kw)
         self.addCleanup(v.stop)
         v.map = self.map
-        v.drawing, v.panel = v.windows
-        wait_until(lambda: v.screenshot(v.drawing).lit() > 0, 30, 'the first frame')
-        wait_until(lambda: v.screenshot(v.panel).tones() > 2, 30, 'the panel')
-        self.start_picture = v.settled_screenshot(v.drawing)
+        v.drawing, v.panel = v.windows[:2]
+        if first_frame:
+            wait_until(lambda: v.screenshot(v.drawing).lit() > 0, 30, 'the first frame')
+            wait_until(lambda: v.screenshot(v.panel).tones() > 2, 30, 'the panel')
+            self.start_picture = v.settled_screenshot(v.drawing)
         return v
 
     def click(self, v, label, part='rect'):
@@ -64,15 +65,8 @@ class ViewerCase(unittest.TestCase):
         """OpenGL's projection rows, after checking Corvane's prints the same."""
         text = self.report(v, 'P', '\nOpenGL Projection Matrix\n\nCorvane Projection Matrix\n',
                            12)
-        opengl, corvane = rows(text)[:4], rows(text)[4:]
-        self.assertEqual(opengl, corvane)
-        return opengl
-
-    def model_view(self, v):
-        """OpenGL's and Corvane's model-view rows."""
-        text = self.report(v, 'question',
-                           '\nOpenGL Model/View Matrix\n\nCorvane Model/View Matrix\n', 12)
-        return rows(text)[:4], rows(text)[4:]
+        self.assertEqual(rows(text)[:4], rows(text)[4:])
+        return rows(text)[:4]
 
     def sync(self, v, timeout=60):
         """Waits until every event sent so far has been handled."""

@@ -3,10 +3,9 @@
 // prints its panel's control map (tests/tools/control_map.h) and exits.
 //
 // Its main window "glui demo gfx" (200 x 150 at 0, 0) prints "draw" on every
-// display, sleeps 700 ms per frame while "Slow" is ticked, prints "key <c>"
-// for keys, and on "r" sets the Count variable to 5 behind the panel's back.
-// Every control callback prints "cb <id> <value> <1 if the main window is
-// current, else 0>". Output is flushed line by line.
+// display and sleeps 700 ms per frame while "Slow" is ticked. Every control
+// callback prints "cb <id> <value> <1 if the main window is current, else 0>".
+// Output is flushed line by line.
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -21,26 +20,18 @@
 namespace {
 
 int mainWindow = 0;
-int mode = 0;
-int flag = 0;
-int count = 3;
+int mode = 0, flag = 0, count = 3, slow = 0, presses = 0;
 float angle = 0.0f;
-int clamped = 50;
-int slow = 0;
-int presses = 0;
 GLUI* panel = nullptr;  // kept, as an application keeps its panels, until exit
 
 void report(int id) {
+  if (id == 7) ++presses;
   const int current = glutGetWindow() == mainWindow ? 1 : 0;
-  switch (id) {
-    case 1: std::printf("cb 1 %d %d\n", mode, current); break;
-    case 2: std::printf("cb 2 %d %d\n", flag, current); break;
-    case 3: std::printf("cb 3 %d %d\n", count, current); break;
-    case 4: std::printf("cb 4 %.2f %d\n", angle, current); break;
-    case 5: std::printf("cb 5 %d %d\n", clamped, current); break;
-    case 6: std::printf("cb 6 %d %d\n", slow, current); break;
-    case 7: std::printf("cb 7 %d %d\n", ++presses, current); break;
-    default: std::printf("cb %d ? %d\n", id, current); break;
+  const int values[] = {0, mode, flag, count, 0, 0, slow, presses};  // by control id
+  if (id == 4) {
+    std::printf("cb 4 %.2f %d\n", angle, current);
+  } else {
+    std::printf("cb %d %d %d\n", id, values[id], current);
   }
   std::fflush(stdout);
 }
@@ -54,24 +45,15 @@ void drawMain() {
   std::fflush(stdout);
 }
 
-void keyMain(unsigned char key, int, int) {
-  if (key == 'r') count = 5;
-  std::printf("key %c\n", key);
-  std::fflush(stdout);
-}
-
 void buildPanel() {
   GLUI* glui = panel = GLUI_Master.create_glui("glui demo panel", 0, -1, -1);
   GLUI_Panel* choices = glui->add_panel("Choices");
   GLUI_RadioGroup* group = glui->add_radiogroup_to_panel(choices, &mode, 1, report);
-  glui->add_radiobutton_to_group(group, "Alpha");
-  glui->add_radiobutton_to_group(group, "Beta");
-  glui->add_radiobutton_to_group(group, "Gamma");
+  for (const char* name : {"Alpha", "Beta", "Gamma"}) glui->add_radiobutton_to_group(group, name);
   group->set_int_val(1);
   glui->add_checkbox_to_panel(choices, "Flag", &flag, 2, report);
-  GLUI_Spinner* countSpinner =
-      glui->add_spinner_to_panel(choices, "Count:", GLUI_SPINNER_INT, &count, 3, report);
-  countSpinner->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
+  glui->add_spinner_to_panel(choices, "Count:", GLUI_SPINNER_INT, &count, 3, report)
+      ->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
 
   GLUI_Panel* numbers = glui->add_panel("Numbers");
   GLUI_Spinner* angleSpinner =
@@ -79,16 +61,11 @@ void buildPanel() {
   angleSpinner->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
   angleSpinner->set_float_val(60.0f);
   angleSpinner->set_speed(1.0f);
-  GLUI_Panel* inner = glui->add_panel_to_panel(numbers, "Inner");
-  GLUI_Spinner* clampSpinner =
-      glui->add_spinner_to_panel(inner, "Clamp:", GLUI_SPINNER_INT, &clamped, 5, report);
-  clampSpinner->set_int_limits(0, 100);
-  glui->add_checkbox_to_panel(inner, "Slow", &slow, 6, report);
+  glui->add_checkbox_to_panel(glui->add_panel_to_panel(numbers, "Inner"), "Slow", &slow, 6,
+                              report);
 
-  GLUI_Panel* raised = glui->add_panel("Raised", GLUI_PANEL_RAISED);
-  glui->add_button_to_panel(raised, "Press", 7, report);
-  GLUI_Panel* plain = glui->add_panel("", GLUI_PANEL_NONE);
-  glui->add_button_to_panel(plain, "Quit", 0, GLUI_CB(exit));
+  glui->add_button_to_panel(glui->add_panel("Raised", GLUI_PANEL_RAISED), "Press", 7, report);
+  glui->add_button_to_panel(glui->add_panel("", GLUI_PANEL_NONE), "Quit", 0, GLUI_CB(exit));
 
   glui->set_main_gfx_window(mainWindow);
   GLUI_Master.set_glutIdleFunc(nullptr);
@@ -103,7 +80,6 @@ int main(int argc, char** argv) {
   glutInitWindowSize(200, 150);
   mainWindow = glutCreateWindow("glui demo gfx");
   glutDisplayFunc(drawMain);
-  glutKeyboardFunc(keyMain);
   buildPanel();
   if (argc > 1 && std::strcmp(argv[1], "--map") == 0) return printControlMap(stdout) ? 0 : 1;
   glutMainLoop();

@@ -1,12 +1,8 @@
-"""Drives GLUT programs on a private X server the way a person would: finds
-their windows by title, clicks panel controls by label, types, drags, presses
-keys, reads standard output and standard error separately, takes
-screenshots, records the GL calls with apitrace on request, and collects the
-exit status.
-
-It knows no maths of the viewer and no layout rules of the panel toolkit:
-where a control sits comes from the program's own control map
-(tests/tools/control_map.h), printed by panel_map or `glui_demo --map`."""
+"""Drives GLUT programs on a private X server as a person would: finds windows
+by title, clicks panel controls by label, types, drags, presses keys, reads
+standard output and error, takes screenshots, records GL calls (apitrace) and
+collects the exit status. Where a control sits comes from the program's own
+control map (tests/tools/control_map.h): no layout rules, no viewer maths."""
 import ctypes
 import json
 import os
@@ -19,28 +15,22 @@ import tempfile
 import threading
 import time
 
-# Every window title the tests and scripts look for.
-DRAWING_TITLE = 'OpenGL'
-PANEL_TITLE = 'Tavrin Assignment 3'
-DEMO_MAIN_TITLE = 'glui demo gfx'
-DEMO_PANEL_TITLE = 'glui demo panel'
+DRAWING_TITLE, PANEL_TITLE = 'OpenGL', 'Tavrin Assignment 3'
 
 
 def wait_until(predicate, timeout, what, interval=0.02):
     deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
+    while not (value := predicate()):
         if time.monotonic() > deadline:
             raise AssertionError('timed out after %.0f s waiting for %s' % (timeout, what))
         time.sleep(interval)
+    return value
 
 
 class XServer:
-    """Xvfb on a display number it picks itself (-displayfd). -noreset keeps
-    it from resetting, and dropping clients, when its last client leaves.
-    XServer.existing() wraps the display in DISPLAY instead."""
+    """Xvfb on a display number it picks itself (-displayfd); -noreset keeps
+    it from dropping clients when its last client leaves. XServer.existing()
+    wraps the display in DISPLAY instead."""
 
     def __init__(self, display=None):
         self.proc = None
@@ -65,19 +55,16 @@ class XServer:
     def existing(cls):
         return cls(os.environ['DISPLAY'])
 
-    def run(self, *args, timeout=120):
-        result = subprocess.run([str(a) for a in args], env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, timeout=timeout)
-        if result.returncode != 0:
-            raise AssertionError('%s failed (%d): %s' % (args[0], result.returncode,
-                                                         result.stderr.decode(errors='replace')))
-        return result.stdout.decode(errors='replace')
+    def run(self, *args, check=True):
+        r = subprocess.run([str(a) for a in args], env=self.env, capture_output=True, timeout=120)
+        if check and r.returncode != 0:
+            raise AssertionError('%s failed (%d): %s' % (args[0], r.returncode, r.stderr))
+        return r.stdout.decode(errors='replace')
 
     def xdotool(self, *args):
         return self.run('xdotool', *args)
 
     def control_map(self, command):
-        """The control map a program prints (panel_map, glui_demo --map)."""
         return ControlMap(json.loads(self.run(*command)))
 
     def stop(self):
@@ -90,21 +77,12 @@ class ControlMap:
     """Window pixels of a panel's controls, by label."""
 
     def __init__(self, data):
-        self.size = (data['width'], data['height'])
         self.controls = {c['label']: c for c in data['controls']}
 
-    @staticmethod
-    def _centre(rect):
-        x, y, w, h = rect
-        return x + w // 2, y + h // 2
-
     def centre(self, label, part='rect'):
-        """Centre of a control's row (a label is part of its control), or of a
-        spinner's "field", "up" or "down" arrow."""
-        if label not in self.controls:
-            raise AssertionError('no control labelled %r; the panel has %s'
-                                 % (label, sorted(self.controls)))
-        return self._centre(self.controls[label][part])
+        """Centre of a control's row, or of a spinner's "field", "up" or "down"."""
+        x, y, w, h = self.controls[label][part]
+        return x + w // 2, y + h // 2
 
     def labels(self, kind):
         return [label for label, c in self.controls.items() if c['kind'] == kind]
@@ -114,26 +92,21 @@ class Stream:
     """One console stream of a program, collected by a thread of its own."""
 
     def __init__(self, pipe, drop_prefix=None):
-        self._data = bytearray()
+        self._data, self._drop, self.closed = bytearray(), drop_prefix, False
         self._cond = threading.Condition()
-        self._drop = drop_prefix
-        self.closed = False
         self._thread = threading.Thread(target=self._pump, args=(pipe,), daemon=True)
         self._thread.start()
 
     def _pump(self, pipe):
-        while True:
+        while not self.closed:
             chunk = os.read(pipe.fileno(), 65536)
             with self._cond:
                 self._data += chunk
                 self.closed = not chunk
                 self._cond.notify_all()
-                if not chunk:
-                    return
 
     def mark(self):
-        with self._cond:
-            return len(self._data)
+        return len(self._data)
 
     def text(self, since=0):
         with self._cond:
@@ -146,17 +119,12 @@ class Stream:
         """Waits until predicate(text since the mark) holds; returns the text."""
         deadline = time.monotonic() + timeout
         with self._cond:
-            while True:
-                text = self.text(since)
-                if predicate(text):
-                    return text
+            while not predicate(text := self.text(since)):
                 left = deadline - time.monotonic()
                 if left <= 0 or self.closed:
                     raise AssertionError('no %s; got %r' % (what, text[-600:]))
                 self._cond.wait(left)
-
-    def join(self):
-        self._thread.join(5)
+            return text
 
 
 class Shot:
@@ -164,13 +132,11 @@ class Shot:
 
     def __init__(self, raw):
         m = re.match(rb'P6\s+(\d+)\s+(\d+)\s+255\s', raw)
-        self.width, self.height = int(m.group(1)), int(m.group(2))
-        self.data = raw[m.end():]
+        self.width, self.data = int(m.group(1)), raw[m.end():]
 
     def lit(self, threshold=40):
         """How many pixels are brighter than threshold in any channel."""
-        table = bytes(1 if v > threshold else 0 for v in range(256))
-        t = self.data.translate(table)
+        t = self.data.translate(bytes(int(v > threshold) for v in range(256)))
         a, b, c = (int.from_bytes(t[k::3], 'big') for k in range(3))
         return bin(a | b | c).count('1')
 
@@ -183,9 +149,6 @@ class Shot:
 
     def __eq__(self, other):
         return self.data == other.data
-
-    def __repr__(self):
-        return '<Shot %dx%d, %d lit>' % (self.width, self.height, self.lit())
 
 
 def gl_calls(trace_path):
@@ -214,25 +177,26 @@ def gl_calls(trace_path):
 
 
 class Program:
-    """A program on the X server, with its windows found by title. With
-    trace=True it runs under apitrace; merged=True sends standard error into
-    standard output's pipe, as `2>&1` does."""
+    """A program on the X server, with its windows found by title. trace=True
+    runs it under apitrace; merged=True sends standard error into standard
+    output's pipe (`2>&1`); stdout= gives it another standard output; shell=
+    adds sh redirections (e.g. '>&-')."""
 
-    def __init__(self, x, command, titles, trace=False, merged=False, env=None):
-        self.x = x
-        self.tmpdir = tempfile.mkdtemp(prefix='harness-')
-        self.trace_path = os.path.join(self.tmpdir, 'calls.trace') if trace else None
+    def __init__(self, x, command, titles, trace=False, merged=False, env=None,
+                 stdout=subprocess.PIPE, shell=''):
+        self.x, self.tmpdir = x, tempfile.mkdtemp(prefix='harness-')
+        self.trace_path = os.path.join(self.tmpdir, 'calls.trace')
         if trace:
             command = ['apitrace', 'trace', '--api', 'gl', '-o', self.trace_path] + command
+        if shell:
+            command = ['sh', '-c', 'exec "$@" ' + shell, 'sh'] + command
         self.proc = subprocess.Popen(
-            command, env=dict(x.env, **(env or {})), stdin=subprocess.DEVNULL,
-            stdout=subprocess.PIPE, stderr=subprocess.STDOUT if merged else subprocess.PIPE,
-            start_new_session=True)
+            command, env=dict(x.env, **(env or {})), stdin=subprocess.DEVNULL, stdout=stdout,
+            stderr=subprocess.STDOUT if merged else subprocess.PIPE, start_new_session=True)
         drop = 'apitrace: ' if trace else None
-        self.out = Stream(self.proc.stdout, drop)
-        self.err = self.out if merged else Stream(self.proc.stderr, drop)
-        self.status = None
-        self.map = None
+        self.err = Stream(self.proc.stderr or self.proc.stdout, drop)
+        self.out = self.err if merged else self.proc.stdout and Stream(self.proc.stdout, drop)
+        self.status = self.map = None
         try:
             self.windows = [self.find(t) for t in titles]
         except BaseException:
@@ -242,13 +206,10 @@ class Program:
     def find(self, title):
         def found():
             self.assert_alive()
-            ids = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name',
-                                  '^%s$' % re.escape(title)], env=self.x.env,
-                                 stdout=subprocess.PIPE, text=True).stdout.split()
+            ids = self.x.run('xdotool', 'search', '--onlyvisible', '--name',
+                             '^%s$' % re.escape(title), check=False).split()
             return int(ids[0]) if len(ids) == 1 else None
         return wait_until(found, 30, 'the window "%s"' % title)
-
-    # Input ---------------------------------------------------------------
 
     def click(self, window, x, y, button=1):
         self.x.xdotool('mousemove', '--window', window, x, y, 'click', button)
@@ -277,12 +238,10 @@ class Program:
         if then:
             self.x.xdotool('key', *then)
 
-    # Looking -------------------------------------------------------------
-
     def screenshot(self, window):
         return Shot(subprocess.run(['import', '-silent', '-window', str(window), '-depth', '8',
-                                    'ppm:-'], env=self.x.env, stdout=subprocess.PIPE,
-                                   stderr=subprocess.DEVNULL, timeout=30, check=True).stdout)
+                                    'ppm:-'], env=self.x.env, capture_output=True, timeout=30,
+                                   check=True).stdout)
 
     def settled_screenshot(self, window, differs_from=None, timeout=60):
         """A screenshot once the picture stopped changing (and, if given,
@@ -298,8 +257,8 @@ class Program:
 
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen."""
-        out = self.x.xdotool('getwindowgeometry', '--shell', window)
-        values = dict(line.split('=', 1) for line in out.split())
+        values = dict(l.split('=', 1) for l in self.x.xdotool(
+            'getwindowgeometry', '--shell', window).split())
         return tuple(int(values[k]) for k in ('X', 'Y', 'WIDTH', 'HEIGHT'))
 
     def size(self, window):
@@ -314,30 +273,18 @@ class Program:
 
     def close(self, window):
         """Sends what a window manager's close button sends: WM_DELETE_WINDOW."""
-        x11 = ctypes.CDLL('libX11.so.6')
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XInternAtom.restype = ctypes.c_ulong
-        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                   ctypes.c_void_p]
-        x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-        class ClientMessage(ctypes.Structure):
-            _fields_ = [('type', ctypes.c_int), ('serial', ctypes.c_ulong),
-                        ('send_event', ctypes.c_int), ('display', ctypes.c_void_p),
-                        ('window', ctypes.c_ulong), ('message_type', ctypes.c_ulong),
-                        ('format', ctypes.c_int), ('data', ctypes.c_long * 5),
-                        ('pad', ctypes.c_long * 12)]   # an XEvent is 24 longs
+        x11, p = ctypes.CDLL('libX11.so.6'), ctypes.c_void_p
+        x11.XOpenDisplay.restype, x11.XInternAtom.restype = p, ctypes.c_ulong
+        x11.XInternAtom.argtypes = [p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, p]
+        x11.XCloseDisplay.argtypes = [p]
         display = x11.XOpenDisplay(self.x.display.encode())
-        event = ClientMessage(type=33, window=window, format=32,       # ClientMessage
-                              message_type=x11.XInternAtom(display, b'WM_PROTOCOLS', 0))
-        event.data[0] = x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0)
-        x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-        x11.XFlush(display)
-        x11.XCloseDisplay(display)
-
-    # Life ----------------------------------------------------------------
+        # An XClientMessageEvent (type 33) in an XEvent of 24 longs.
+        event = (ctypes.c_long * 24)(33, 0, 0, 0, window,
+                                     x11.XInternAtom(display, b'WM_PROTOCOLS', 0), 32,
+                                     x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0))
+        x11.XSendEvent(display, window, 0, 0, event)
+        x11.XCloseDisplay(display)      # flushes
 
     def assert_alive(self):
         if self.proc.poll() is not None:
@@ -348,10 +295,13 @@ class Program:
         with open('/proc/%d/status' % self.proc.pid) as f:
             return int(re.search(r'VmRSS:\s+(\d+)', f.read()).group(1))
 
+    def _join(self):
+        for stream in {self.out, self.err} - {None}:
+            stream._thread.join(5)
+
     def wait_exit(self, timeout=30):
         self.status = self.proc.wait(timeout=timeout)
-        self.out.join()
-        self.err.join()
+        self._join()
         return self.status
 
     def stop(self):
@@ -364,8 +314,7 @@ class Program:
             except subprocess.TimeoutExpired:
                 os.killpg(self.proc.pid, signal.SIGKILL)
                 self.proc.wait()
-        self.out.join()
-        self.err.join()
+        self._join()
         for pipe in (self.proc.stdout, self.proc.stderr):
             if pipe:
                 pipe.close()

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "glui/glui.h"
-#include "glui/user_actions.h"
-#include "glui/geometry.h"
 #include "glui/control_tree.h"
+#include "glui/geometry.h"
+#include "glui/glui.h"
 #include "glui/panel_window.h"
+#include "glui/user_actions.h"
 
 namespace {
 
@@ -16,31 +16,24 @@ using glui_detail::Rect;
 // GLUT numbers windows from 1 in creation order; a test program has a few.
 constexpr int kWindowsSearched = 64;
 
-std::string quoted(const char* text) {
-  std::string s = "\"";
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c == '"' || *c == '\\') s += '\\';
-    s += *c;
-  }
-  return s + "\"";
-}
-
 std::string rect(const Rect& r) {
   return "[" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) +
          ", " + std::to_string(r.h) + "]";
 }
 
+// Labels are the programs' own and hold no '"' or '\', so they go in as they are.
 void entry(std::string& out, const char* label, const char* kind, const Rect& r,
            const std::string& extra = "") {
   if (out.back() != '[') out += ",";
-  out += "\n  {\"label\": " + quoted(label) + ", \"kind\": \"" + kind + "\", \"rect\": " +
-         rect(r) + extra + "}";
+  out += std::string("\n  {\"label\": \"") + label + "\", \"kind\": \"" + kind +
+         "\", \"rect\": " + rect(r) + extra + "}";
 }
 
 void walk(const LayoutItem& item, std::string& out) {
   GLUI_Control& control = glui_detail::controlOf(item);
+  const Rect row = item.isPanel ? item.rect : glui_detail::rowRect(item, 0);
   if (item.isPanel) {
-    entry(out, control.get_name(), "panel", item.rect);
+    entry(out, control.get_name(), "panel", row);
     for (const LayoutItem& child : item.children) walk(child, out);
   } else if (auto* group = dynamic_cast<GLUI_RadioGroup*>(&control)) {
     for (int i = 0; i < static_cast<int>(item.rowWidths.size()); ++i) {
@@ -48,15 +41,14 @@ void walk(const LayoutItem& item, std::string& out) {
             glui_detail::rowRect(item, i));
     }
   } else if (dynamic_cast<GLUI_Checkbox*>(&control)) {
-    entry(out, control.get_name(), "checkbox", glui_detail::rowRect(item, 0));
+    entry(out, control.get_name(), "checkbox", row);
   } else if (dynamic_cast<GLUI_Spinner*>(&control)) {
-    const Rect row = glui_detail::rowRect(item, 0);
     const auto parts = glui_detail::spinnerParts(row, item.labelWidth);
     entry(out, control.get_name(), "spinner", row,
           ", \"field\": " + rect(parts.field) + ", \"up\": " + rect(parts.up) +
               ", \"down\": " + rect(parts.down));
   } else if (dynamic_cast<GLUI_Button*>(&control)) {
-    entry(out, control.get_name(), "button", glui_detail::rowRect(item, 0));
+    entry(out, control.get_name(), "button", row);
   }
 }
 
