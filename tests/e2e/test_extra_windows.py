@@ -1,9 +1,7 @@
-"""The opt-in windows from outside. With --world the drawing window's GL calls
-and the reports are those of a run without it; with --inspect the calls
-differ only by two matrix read-backs after each swap. The world view opens
-below the drawing window, its observer stays sane whatever the input and
-moves nothing else, it follows the scene, and closing it closes only it.
-(Closing the inspector is checked in inspect/inspector_test.cc.)"""
+"""The opt-in windows from outside: --world leaves the drawing window's GL
+calls and the reports as they are, --inspect adds only two matrix read-backs
+after each swap; the world view's observer stays sane whatever the input,
+moves nothing else, follows the scene, and closing it closes only it."""
 import os
 import subprocess
 import tempfile
@@ -21,7 +19,6 @@ SESSION = '\n'.join(['select X', 'drag 10 0', 'check "Look at Object" on', 'drag
                      'drag 0 -40', 'select ROTATE', 'drag 15 5', 'select Solid',
                      'check "Light On/Off" on', 'set Vfov 30', 'resize 300 200',
                      'press "Reset View"', 'key ?', 'key P', 'key C', ''])
-
 
 class ExtraWindows(ViewerCase):
     def session(self, *options):
@@ -90,7 +87,6 @@ class ExtraWindows(ViewerCase):
         self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
         v.close(v.drawing)
         self.assertEqual(v.wait_exit(), 0)
-
 
 if __name__ == '__main__':
     viewer_case.main()

@@ -16,7 +16,6 @@ PROJECTION = ('\n1.732051 0.000000 0.000000 0.000000\n0.000000 1.732051 0.000000
               '0.000000 0.000000 -1.000200 -0.200020\n0.000000 0.000000 -1.000000 0.000000\n\n')
 PRESSES = 400                # 400 projection reports: 128 KiB, twice a pipe's 64 KiB
 
-
 class StreamsTest(ViewerCase):
     def press(self, v, key, times=1):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
@@ -29,10 +28,7 @@ class StreamsTest(ViewerCase):
             before = v.screenshot(v.drawing)
             self.click(v, mode)
             wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
-        if key:
-            self.press(v, key)
-        else:
-            self.click(v, 'Quit')
+        self.press(v, key) if key else self.click(v, 'Quit')
         started = time.monotonic()
         self.assertEqual(v.wait_exit(10), status, v.err.text())
         self.assertLess(time.monotonic() - started, 1.0)
@@ -92,7 +88,7 @@ class StreamsTest(ViewerCase):
             self.assertEqual((result.returncode, result.stderr.decode()), (4, line + " \u2014 run "
                              "'make run' without a display for the headless tour\n"))
         v = self.start(stdout=subprocess.DEVNULL)
-        type(self).tearDownClass()  # the server dies under the viewer
+        self.x.stop()   # the server dies under the viewer
         try:
             self.assertEqual(v.wait_exit(10), 4)
             self.assertEqual(v.err.text(), 'viewer: lost the connection to the X display '
@@ -110,7 +106,6 @@ class StreamsTest(ViewerCase):
                 wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, 10,
                            'Solid to be selected')
                 self.answers_and_ends(v, ())
-
 
 if __name__ == '__main__':
     viewer_case.main()

@@ -19,10 +19,8 @@ FIRST_CALLS = [('glPixelStorei', [0x0CF5, 1]), ('glClearColor', [0.0, 0.0, 0.0, 
                ('glEnable', [0x0B71]), ('glEnable', [GL_CULL_FACE]),
                ('glViewport', [0, 0, 400, 400])]
 
-
 def block(title, matrix):
     return '\n%s\n\n%s\n\n' % (title, '\n'.join(' '.join(r) for r in matrix))
-
 
 class Panel(ViewerCase):
     def test_controls_reach_the_drawing_window(self):
@@ -81,7 +79,6 @@ class Panel(ViewerCase):
         attributes = dict(zip(config[0::2], config[1::2]))
         self.assertGreaterEqual(attributes[11], 1)              # GLX_ALPHA_SIZE
 
-
 class Keys(ViewerCase):
     def test_reports_reach_one_pipe_whole_and_in_order_and_escape_ends_with_1(self):
         v = self.start(merged=True)
@@ -97,7 +94,6 @@ class Keys(ViewerCase):
         v.key(v.drawing, 'Escape')
         self.assertEqual(v.wait_exit(), 1)
         self.assertEqual(v.out.text(), want)
-
 
 if __name__ == '__main__':
     viewer_case.main()
