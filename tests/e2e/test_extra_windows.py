@@ -38,7 +38,6 @@ class ExtraWindows(ViewerCase):
                 for name, args, drawable in calls if drawable == drawing and
                 (name == 'glXSwapBuffers' or not name.startswith('glX'))]
         return ours, run.stdout, err, run.returncode
-
     def test_drawing_window_calls_and_reports_are_unchanged(self):
         plain, world, inspected = self.session(), self.session('--world'), \
             self.session('--inspect')
@@ -52,13 +51,11 @@ class ExtraWindows(ViewerCase):
             else:
                 stripped.append(call)
         self.assertEqual(stripped, plain[0])
-
     def test_world_view_observer_and_closing(self):
         v = self.start('--world', titles=(DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
         world = v.windows[2]
         self.assertEqual(v.geometry(world), (0, 408, 400, 400))
         self.assertGreaterEqual(v.geometry(v.panel)[0], 400)
-
         def sane(shot):
             return shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
         wait_until(lambda: sane(v.screenshot(world)), 30, 'the first world view')

@@ -26,7 +26,6 @@ class Robustness(ViewerCase):
         self.sync(v)
         self.assertEqual(self.eye(v), '(0.000, 0.000, 3.500)\n')
         self.assertEqual(self.projection(v)[0][0], '1.649572')      # Hfov 63
-
     def test_seeded_random_run_with_junk_in_the_spinners(self):
         v = self.start()
         rng = random.Random(SEED)
@@ -38,26 +37,21 @@ class Robustness(ViewerCase):
                 v.enter(v.panel, label, text)
         self.assertEqual(self.projection(v), start_projection)
         self.assertEqual(v.settled_screenshot(v.drawing), self.start_picture)
-
         def point():    # anywhere but the sync pixel
             return (rng.randrange(399), rng.randrange(400))
-
         def drag():
             points, button = [point()], rng.choice((1, 2, 3))
             for _ in range(rng.randint(1, 5)):
                 points.append(tuple(min(399, max(0, c + rng.randint(-25, 25))) for c in points[-1]))
             v.drag(v.drawing, points, button)
             return len(points) + 1
-
         def key():
             v.x.xdotool('mousemove', '--window', v.drawing, *point(), 'windowfocus', v.drawing,
                         'key', rng.choice(DRAWING_KEYS))
             return 3
-
         def panel_click():
             self.click(v, rng.choice(clickable))
             return 3
-
         def arrow_drag():
             points = [v.map.centre(rng.choice(spinners), rng.choice(('up', 'down')))]
             for _ in range(rng.randint(1, 4)):
@@ -65,7 +59,6 @@ class Robustness(ViewerCase):
             v.drag(v.panel, points)
             v.enter(v.panel, '# Subdivisions ', '1')    # deep spheres cost seconds a frame
             return len(points) + 8
-
         def typed():
             v.enter(v.panel, rng.choice(spinners), rng.choice(JUNK + ['%.3f' % rng.uniform(-500, 500)]))
             v.enter(v.panel, '# Subdivisions ', '1')
@@ -80,7 +73,6 @@ class Robustness(ViewerCase):
         # cot(Vfov / 2) for Vfov in 10..180 degrees.
         self.assertTrue(0 <= float(p[1][1]) <= 11.430053, p)
         self.assertTrue(all(math.isfinite(float(n)) for n in self.eye(v)[1:-2].split(', ')))
-
     def test_resizing_to_one_pixel_and_far_beyond_the_limit(self):
         v = self.start()
         start_projection = self.projection(v)

@@ -20,7 +20,6 @@ class StreamsTest(ViewerCase):
     def press(self, v, key, times=1):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
-
     def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
         """Each radio button changes the picture; Quit (or the key) ends the
         viewer with the status within a second."""
@@ -32,14 +31,12 @@ class StreamsTest(ViewerCase):
         started = time.monotonic()
         self.assertEqual(v.wait_exit(10), status, v.err.text())
         self.assertLess(time.monotonic() - started, 1.0)
-
     def test_closed_streams(self):
         for closed, report in (('>&-', ['key', 'P']), ('2>&-', ['click', 2])):
             with self.subTest(closed):
                 v = self.start(stdout=subprocess.DEVNULL, shell=closed)
                 v.x.xdotool('mousemove', '--window', v.drawing, 10, 20, *report)
                 self.answers_and_ends(v)
-
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()
         self.addCleanup(os.close, read_fd)
@@ -48,7 +45,6 @@ class StreamsTest(ViewerCase):
         self.press(v, 'P', PRESSES)
         # The reader wakes up: every report arrives, whole and in order.
         expected, received = PROJECTION * 2 * PRESSES, []
-
         def all_read():
             while select.select([read_fd], [], [], 0)[0]:
                 received.append(os.read(read_fd, 1 << 20))
@@ -58,7 +54,6 @@ class StreamsTest(ViewerCase):
         # Stalled again for good: the panel answers, Esc ends it at once.
         self.press(v, 'P', PRESSES)
         self.answers_and_ends(v, ('Solid', 'Wireframe'), 'Escape', 1)
-
     def test_reader_that_goes_away(self):
         head = subprocess.Popen(['head', '-1'], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
         v = self.start(stdout=head.stdin)
@@ -70,7 +65,6 @@ class StreamsTest(ViewerCase):
         v.err.wait_for(lambda t: note in t, what='the note on standard error')
         self.answers_and_ends(v)
         self.assertEqual(v.err.text().count(note), 1)
-
     def test_full_device_warns_once(self):
         with open('/dev/full', 'wb') as full:
             v = self.start(stdout=full)
@@ -79,7 +73,6 @@ class StreamsTest(ViewerCase):
         self.answers_and_ends(v)
         self.assertEqual(v.err.text().count('viewer: cannot write reports to standard output: '
                                             'No space left on device\n'), 1, v.err.text())
-
     def test_unreachable_or_lost_display(self):
         for display, line in ((':65000', 'viewer: cannot open display ":65000"'),
                               ('', 'viewer: cannot open a display: DISPLAY is not set')):
@@ -95,7 +88,6 @@ class StreamsTest(ViewerCase):
                                            '"%s"\n' % self.x.display)
         finally:
             type(self).setUpClass()
-
     def test_click_the_moment_the_windows_appear(self):
         x, y, _, h = self.map.controls['Solid']['rect']
         box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row

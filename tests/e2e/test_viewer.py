@@ -3,6 +3,7 @@ handler in the right window, the reports reach a pipe whole and in order, and
 the exit statuses. The arithmetic behind the numbers is pinned by the C++
 tests; here the numbers are literal values of the viewer's tables."""
 import viewer_case
+from harness import gl_calls
 from viewer_case import START_EYE, ViewerCase, pixel_line
 
 GL_CULL_FACE = 0x0B44
@@ -63,7 +64,7 @@ class Panel(ViewerCase):
         self.assertEqual(v.wait_exit(), 0)
         self.assertEqual(v.out.text(out) + v.err.text(err), '')
 
-        calls = v.gl_calls()
+        calls = gl_calls(v.trace_path)
         ours = [(n, a) for n, a, d in calls if d == v.drawing and not n.startswith('glX')]
         self.assertEqual(ours[:5], FIRST_CALLS)
         swaps = []      # per projection read-back, the drawing window's swaps before the next

@@ -22,7 +22,6 @@ class ViewerCase(unittest.TestCase):
         cls.x = XServer()
         cls.addClassCleanup(cls.x.stop)
         cls.map = cls.x.control_map([PANEL_MAP])
-
     def start(self, *options, first_frame=True, titles=(DRAWING_TITLE, PANEL_TITLE), **kw):
         """A viewer with the options; kw as for harness.Program."""
         v = Program(self.x, [VIEWER, *options], titles, **kw)
@@ -34,10 +33,8 @@ class ViewerCase(unittest.TestCase):
             wait_until(lambda: len(set(v.screenshot(v.panel).data)) > 2, 30, 'the panel')
             self.start_picture = v.settled_screenshot(v.drawing)
         return v
-
     def click(self, v, label, part='rect'):
         v.click(v.panel, *self.map.centre(label, part))
-
     def report(self, v, key, titles, lines):
         """Presses a report key; returns its standard output once the titles
         and `lines` lines of numbers have arrived, checking the titles."""
@@ -45,17 +42,14 @@ class ViewerCase(unittest.TestCase):
         v.key(v.drawing, key)
         self.assertEqual(v.err.wait_for(lambda t: t.endswith(titles), err, what=titles), titles)
         return v.out.wait_for(lambda t: t.count('\n') >= lines, out, what='the numbers')
-
     def eye(self, v):
         return self.report(v, 'C', '\nCamera Position\n', 1)
-
     def projection(self, v):
         """OpenGL's projection rows, after checking Corvane's prints the same."""
         text = self.report(v, 'P', '\nOpenGL Projection Matrix\n\nCorvane Projection Matrix\n', 12)
         rows = [line.split() for line in text.splitlines() if line]
         self.assertEqual(rows[:4], rows[4:])
         return rows[:4]
-
     def sync(self, v, timeout=60):
         """Waits until every event sent so far has been handled."""
         mark = v.err.mark()

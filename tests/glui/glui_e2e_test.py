@@ -22,21 +22,17 @@ class Demo(unittest.TestCase):
         line = text.split('\n')[0]
         self.seen += len(line) + 1
         return line
-
     def expect(self, *lines):
         self.assertEqual([self.next_line() for _ in lines], list(lines))
-
     def click(self, label, part='rect', burst=False):
         """A click; burst: press and release reach the panel together."""
         self.xdo('mousemove', '--window', self.panel, *self.p.map.centre(label, part),
                  'mousedown', 1, *([] if burst else ['sleep', 0.001]), 'mouseup', 1)
-
     def type_into(self, label, text, *after):
         self.click(label, 'field')                 # selects the field's whole text
         self.xdo('type', '--delay', 15, '--', text)     # after "--" all is text
         if after:
             self.xdo('key', *after)
-
     def test_every_control_by_real_input(self):
         x = XServer()
         self.addCleanup(x.stop)
@@ -86,17 +82,15 @@ class Demo(unittest.TestCase):
         down = [c % 8 + 1 for c in (values[-1] + 6, values[-1] + 5)]   # two steps down
         self.expect(*['cb 3 %d 1' % c for c in down], 'cb 7 1 1', 'cb 7 2 1', 'cb 6 0 1')
         # Nothing runs while nothing happens: no idle callback, no timer.
+        def cpu_ticks():    # utime + stime
+            with open('/proc/%d/stat' % self.p.proc.pid) as f:
+                return sum(map(int, f.read().rsplit(')', 1)[1].split()[11:13]))
         self.xdo('mousemove', '--window', self.panel, 2, 2, 'sleep', 0.5)
-        ticks = self.cpu_ticks()
+        ticks = cpu_ticks()
         self.xdo('sleep', 2)
-        self.assertLessEqual(self.cpu_ticks() - ticks, os.sysconf('SC_CLK_TCK') // 10)
+        self.assertLessEqual(cpu_ticks() - ticks, os.sysconf('SC_CLK_TCK') // 10)
         self.click('Quit')
         self.assertEqual(self.p.wait_exit(), 0)
-
-    def cpu_ticks(self):
-        with open('/proc/%d/stat' % self.p.proc.pid) as f:
-            fields = f.read().rsplit(')', 1)[1].split()
-        return int(fields[11]) + int(fields[12])    # utime + stime
 
 if __name__ == '__main__':
     DEMO = sys.argv.pop(1)

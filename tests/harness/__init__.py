@@ -216,8 +216,6 @@ class Program:
     def resize(self, window, width, height):
         self.x.xdotool('windowsize', window, width, height)
         wait_until(lambda: self.size(window) == (width, height), 10, 'the new window size')
-    def gl_calls(self):
-        return gl_calls(self.trace_path)
     def close(self, window):
         """Sends what a window manager's close button sends: WM_DELETE_WINDOW."""
         x11, p = ctypes.CDLL('libX11.so.6'), ctypes.c_void_p

@@ -57,14 +57,13 @@ void walk(const LayoutItem& item, std::string& out) {
 
 bool printControlMap(std::FILE* out) {
   for (int window = 1; window <= kWindowsSearched; ++window) {
-    const glui_detail::PanelWindow* panel = glui_detail::PanelWindow::ofWindow(window);
-    if (panel == nullptr) continue;
-    LayoutItem laidOut = panel->layout();
-    glui_detail::layoutWindow(laidOut);  // places the items
-    std::string controls = "[";
-    walk(laidOut, controls);
-    std::fprintf(out, "{\"controls\": %s\n]}\n", controls.c_str());
-    return true;
+    if (const auto* panel = glui_detail::PanelWindow::ofWindow(window)) {
+      LayoutItem laidOut = panel->layout();
+      glui_detail::layoutWindow(laidOut);  // places the items
+      std::string controls = "[";
+      walk(laidOut, controls);
+      return std::fprintf(out, "{\"controls\": %s\n]}\n", controls.c_str()) > 0;
+    }
   }
   return false;
 }
