@@ -37,8 +37,7 @@ class Robustness(ViewerCase):
                 v.enter(v.panel, label, text)
         self.assertEqual(self.projection(v), start_projection)
         self.assertEqual(v.settled_screenshot(v.drawing), self.start_picture)
-        def point():    # anywhere but the sync pixel
-            return (rng.randrange(399), rng.randrange(400))
+        point = lambda: (rng.randrange(399), rng.randrange(400))   # never the sync pixel
         def drag():
             points, button = [point()], rng.choice((1, 2, 3))
             for _ in range(rng.randint(1, 5)):
@@ -49,9 +48,7 @@ class Robustness(ViewerCase):
             v.x.xdotool('mousemove', '--window', v.drawing, *point(), 'windowfocus', v.drawing,
                         'key', rng.choice(DRAWING_KEYS))
             return 3
-        def panel_click():
-            self.click(v, rng.choice(clickable))
-            return 3
+        panel_click = lambda: self.click(v, rng.choice(clickable)) or 3
         def arrow_drag():
             points = [v.map.centre(rng.choice(spinners), rng.choice(('up', 'down')))]
             for _ in range(rng.randint(1, 4)):

@@ -26,8 +26,7 @@ def wait_until(predicate, timeout, what, interval=0.02):
     return value
 
 class XServer:
-    """Xvfb on a display number it picks itself (-displayfd); -noreset keeps it
-    from dropping clients when its last one leaves. existing() wraps DISPLAY."""
+    """Xvfb on a display it picks (-displayfd), or existing() DISPLAY."""
     def __init__(self, display=None):
         self.proc = None
         if display is None:
@@ -73,8 +72,7 @@ class ControlMap:
         return [label for label, c in self.controls.items() if c['kind'] == kind]
 
 class Stream:
-    """One console stream of a program, collected by a thread of its own; lines
-    starting with drop (apitrace's own) are left out."""
+    """A console stream read by a thread; lines starting with drop are left out."""
     def __init__(self, pipe, drop=None):
         self._data, self._drop, self.closed = bytearray(), drop, False
         self._cond = threading.Condition()
@@ -122,8 +120,7 @@ class Shot:
         return self.data == other.data
 
 def gl_calls(trace_path):
-    """The recorded calls, each (name, argument values, the drawable current
-    then), apitrace's own fake calls left out."""
+    """The recorded calls, (name, argument values, drawable current), less apitrace's own."""
     class Unpickler(pickle.Unpickler):
         def find_class(self, module, name):
             return (lambda *a: (name,) + a) if module == 'unpickle' else \
@@ -143,10 +140,8 @@ def gl_calls(trace_path):
                 calls.append((name, [v for _, v in args], drawable))
 
 class Program:
-    """A program on the X server, with its windows found by title. trace=True
-    runs it under apitrace; merged=True sends standard error into standard
-    output's pipe; stdout= gives it another standard output; shell= adds sh
-    redirections (e.g. '>&-')."""
+    """A program with its windows found by title. trace: under apitrace; merged:
+    standard error into standard output's pipe; shell: sh redirections ('>&-')."""
     def __init__(self, x, command, titles, trace=False, merged=False, env=None,
                  stdout=subprocess.PIPE, shell=''):
         self.x, self.tmpdir, self.map = x, tempfile.mkdtemp(prefix='harness-'), None
@@ -176,8 +171,7 @@ class Program:
     def click(self, window, x, y, button=1):
         self.x.xdotool('mousemove', '--window', window, x, y, 'click', button)
     def drag(self, window, points, button=1):
-        """Presses at points[0], moves through the rest (one motion event each)
-        and releases at the last."""
+        """Presses at points[0], one motion event per later point, releases at the last."""
         moves = [a for p in points for a in ('mousemove', '--window', window, *p)]
         self.x.xdotool(*moves[:5], 'mousedown', button, *moves[5:], 'mouseup', button)
     def key(self, window, *keys):
@@ -196,8 +190,7 @@ class Program:
                                     'ppm:-'], env=self.x.env, capture_output=True, timeout=30,
                                    check=True).stdout)
     def settled_screenshot(self, window, differs_from=None, timeout=60):
-        """A screenshot once the picture stopped changing (and, if given,
-        differs from an earlier one)."""
+        """A screenshot once the picture stopped changing (and differs_from that one)."""
         last = [self.screenshot(window)]
 
         def stable():
@@ -243,8 +236,7 @@ class Program:
             stream.thread.join(5)
         return status
     def stop(self):
-        """Ends the program if it still runs (its whole process group, so also
-        under apitrace)."""
+        """Ends the program's whole process group (so also under apitrace)."""
         if self.proc.poll() is None:
             os.killpg(self.proc.pid, signal.SIGTERM)
             try:
