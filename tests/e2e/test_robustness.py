@@ -7,8 +7,7 @@ import random
 import viewer_case
 from viewer_case import SYNC_PIXEL, ViewerCase, pixel_line, wait_until
 
-SEED = 20240613
-EVENTS = 800
+SEED, EVENTS = 20240613, 800
 JUNK = ['abc', '', 'nan', 'inf', '-inf', '1e39x', '0' * 64, '12abc', ' ', '.', '--5', '0x10',
         '1,5', '\u00e9']
 DRAWING_KEYS = ['C', 'P', 'question', 'c', 'p', 'a', 'space', 'Return', 'Left', 'F5', 'Tab']

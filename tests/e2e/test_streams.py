@@ -1,7 +1,7 @@
-"""The viewer's standard streams when nobody reads them as a terminal would:
-closed, a pipe that stops being read, a reader that goes away, a full
-device. In each case the windows keep answering (a panel click changes the
-picture) and Quit ends the program with status 0 within a second."""
+"""The viewer's standard streams closed, a pipe that stops being read, a reader
+that goes away, a full device: the windows keep answering (a panel click
+changes the picture) and Quit ends the program with status 0 within a second;
+and a lost or missing display ends it with status 4."""
 import os
 import select
 import subprocess
@@ -21,8 +21,7 @@ class StreamsTest(ViewerCase):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
     def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
-        """Each radio button changes the picture; Quit (or the key) ends the
-        viewer with the status within a second."""
+        """Each radio button changes the picture; Quit or key ends it within a second."""
         for mode in modes:
             before = v.screenshot(v.drawing)
             self.click(v, mode)

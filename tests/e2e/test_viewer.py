@@ -1,7 +1,6 @@
 """What only the running viewer shows: real clicks and keys reach the right
-handler in the right window, the reports reach a pipe whole and in order, and
-the exit statuses. The arithmetic behind the numbers is pinned by the C++
-tests; here the numbers are literal values of the viewer's tables."""
+handler in the right window, the reports reach a pipe whole and in order, the
+exit statuses. The numbers are literal values of the viewer's tables."""
 import viewer_case
 from harness import gl_calls
 from viewer_case import START_EYE, ViewerCase, pixel_line

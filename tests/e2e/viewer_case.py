@@ -36,8 +36,7 @@ class ViewerCase(unittest.TestCase):
     def click(self, v, label, part='rect'):
         v.click(v.panel, *self.map.centre(label, part))
     def report(self, v, key, titles, lines):
-        """Presses a report key; returns its standard output once the titles
-        and `lines` lines of numbers have arrived, checking the titles."""
+        """Presses a report key, checks its titles; returns its `lines` lines of numbers."""
         out, err = v.out.mark(), v.err.mark()
         v.key(v.drawing, key)
         self.assertEqual(v.err.wait_for(lambda t: t.endswith(titles), err, what=titles), titles)

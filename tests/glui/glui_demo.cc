@@ -16,8 +16,7 @@
 
 namespace {
 
-int mainWindow = 0;
-int mode = 0, flag = 0, count = 3, slow = 0, presses = 0;
+int mainWindow = 0, mode = 0, flag = 0, count = 3, slow = 0, presses = 0;
 float angle = 0.0f;
 GLUI* panel = nullptr;  // kept, as an application keeps its panels, until exit
 

@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
-"""The panel toolkit with real input: glui_demo on a private X server, controls
-found by label in its control map (--map). The rules behind the values are
-pinned by the glui unit tests; this checks that every press and release
-reaches them. glui_demo prints "cb <id> <value> <1 if the main window is
-current>" per control callback. The checks run in order on one demo; one that
-expects no callback follows its action with a known one and asserts that that
-one comes next. Usage: glui_e2e_test.py PATH_TO_glui_demo"""
+"""The panel toolkit with real input: every press and release of glui_demo
+(controls found by label in its --map) reaches the rules the glui unit tests
+pin. The demo prints "cb <id> <value> <1 if the main window is current>" per
+callback; a check that expects none follows its action with a known one and
+asserts that one comes next. Usage: glui_e2e_test.py PATH_TO_glui_demo"""
 import os
 import sys
 import unittest
@@ -31,16 +29,14 @@ class Demo(unittest.TestCase):
     def type_into(self, label, text, *after):
         self.click(label, 'field')                 # selects the field's whole text
         self.xdo('type', '--delay', 15, '--', text)     # after "--" all is text
-        if after:
-            self.xdo('key', *after)
+        self.xdo('key', *after) if after else None
     def test_every_control_by_real_input(self):
         x = XServer()
         self.addCleanup(x.stop)
         self.p = Program(x, [DEMO], ['glui demo panel', 'glui demo gfx'])
         self.addCleanup(self.p.stop)
-        self.p.map = x.control_map([DEMO, '--map'])
+        self.p.map, self.xdo, self.seen = x.control_map([DEMO, '--map']), x.xdotool, 0
         self.panel, self.main = self.p.windows
-        self.xdo, self.seen = x.xdotool, 0
         # Radio buttons fire on a change of selection only, check boxes on
         # every toggle, arrows step by one and wrap within 1..8; a burst
         # (press and release in one read) counts as a click too.

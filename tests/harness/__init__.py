@@ -1,8 +1,7 @@
-"""Drives GLUT programs on a private X server as a person would: finds windows
-by title, clicks controls by label, types, drags, presses keys, reads standard
-output and error apart, takes screenshots, records GL calls (apitrace) and
-collects the exit status. Where a control sits comes from the program's own
-control map (tests/tools/control_map.h): no layout rules, no viewer maths."""
+"""Drives GLUT programs on a private X server as a person would: windows by
+title, controls by label (from the program's own control map, tests/tools/
+control_map.h: no layout rules, no viewer maths), typing, drags, keys, the two
+console streams apart, screenshots, GL calls (apitrace), the exit status."""
 import ctypes
 import json
 import os
@@ -114,8 +113,7 @@ class Shot:
         a, b, c = (int.from_bytes(t[k::3], 'big') for k in range(3))
         return bin(a | b | c).count('1')
     def pixel(self, x, y):
-        at = 3 * (y * self.width + x)
-        return tuple(self.data[at:at + 3])
+        return tuple(self.data[3 * (y * self.width + x):][:3])
     def __eq__(self, other):
         return self.data == other.data
 
@@ -244,7 +242,6 @@ class Program:
             except subprocess.TimeoutExpired:
                 os.killpg(self.proc.pid, signal.SIGKILL)
         self.wait_exit()
-        for pipe in (self.proc.stdout, self.proc.stderr):
-            if pipe:
-                pipe.close()
+        for pipe in filter(None, (self.proc.stdout, self.proc.stderr)):
+            pipe.close()
         shutil.rmtree(self.tmpdir, ignore_errors=True)

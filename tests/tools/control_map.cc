@@ -13,10 +13,6 @@ namespace {
 
 using glui_detail::LayoutItem;
 using glui_detail::Rect;
-
-// GLUT numbers windows from 1 in creation order; a test program has a few.
-constexpr int kWindowsSearched = 64;
-
 std::string rect(const Rect& r) {
   char text[64];
   std::snprintf(text, sizeof text, "[%d, %d, %d, %d]", r.x, r.y, r.w, r.h);
@@ -56,7 +52,7 @@ void walk(const LayoutItem& item, std::string& out) {
 }  // namespace
 
 bool printControlMap(std::FILE* out) {
-  for (int window = 1; window <= kWindowsSearched; ++window) {
+  for (int window = 1; window <= 64; ++window) {  // GLUT numbers windows from 1; tests have few
     if (const auto* panel = glui_detail::PanelWindow::ofWindow(window)) {
       LayoutItem laidOut = panel->layout();
       glui_detail::layoutWindow(laidOut);  // places the items
