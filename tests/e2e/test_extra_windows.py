@@ -1,15 +1,11 @@
-"""The opt-in windows from outside. With --world the drawing window's GL calls
-and the reports are those of a run without it; with --inspect the calls
-differ only by two matrix read-backs after each swap. The world view opens
-below the drawing window, its observer stays sane whatever the input and
-moves nothing else, it follows the scene, and closing it closes only it.
-(Closing the inspector is checked in inspect/inspector_test.cc.)"""
-import os
-import subprocess
+"""The opt-in windows from outside: --world leaves the drawing window's GL
+calls and the reports as they are, --inspect adds only two matrix read-backs
+after each swap; the world view's observer stays sane whatever the input,
+moves nothing else, follows the scene, and closing it closes only it."""
 import tempfile
 
 import viewer_case
-from harness import DRAWING_TITLE, PANEL_TITLE, gl_calls, wait_until
+from harness import DRAWING_TITLE, PANEL_TITLE, Program, gl_calls, wait_until
 from viewer_case import ViewerCase
 
 WORLD_TITLE = 'World View'
@@ -22,29 +18,25 @@ SESSION = '\n'.join(['select X', 'drag 10 0', 'check "Look at Object" on', 'drag
                      'check "Light On/Off" on', 'set Vfov 30', 'resize 300 200',
                      'press "Reset View"', 'key ?', 'key P', 'key C', ''])
 
-
 class ExtraWindows(ViewerCase):
     def session(self, *options):
         """The session's drawing-window calls, console output and status."""
-        with tempfile.TemporaryDirectory() as tmp:
-            script, trace = os.path.join(tmp, 's.script'), os.path.join(tmp, 't.trace')
-            with open(script, 'w') as f:
-                f.write(SESSION)
-            run = subprocess.run(['apitrace', 'trace', '--api', 'gl', '-o', trace,
-                                  viewer_case.VIEWER, *options, '--script', script],
-                                 env=self.x.env, capture_output=True, text=True, timeout=120)
-            calls = gl_calls(trace)
+        v = Program(self.x, [viewer_case.VIEWER, *options, '--script', self.script], (),
+                    trace=True)
+        self.addCleanup(v.stop)
+        status, calls = v.wait_exit(120), gl_calls(v.trace_path)
         drawing = next(c[2] for c in calls if c[2] is not None)   # made current first
-        err = ''.join(l for l in run.stderr.splitlines(True) if not l.startswith('apitrace'))
         # glX calls carry addresses: only the drawing window's swaps are kept, bare.
         ours = [SWAP if name == 'glXSwapBuffers' else (name, args)
                 for name, args, drawable in calls if drawable == drawing and
                 (name == 'glXSwapBuffers' or not name.startswith('glX'))]
-        return ours, run.stdout, err, run.returncode
-
+        return ours, v.out.text(), v.err.text(), status
     def test_drawing_window_calls_and_reports_are_unchanged(self):
-        plain, world, inspected = self.session(), self.session('--world'), \
-            self.session('--inspect')
+        with tempfile.NamedTemporaryFile('w', suffix='.script') as f:
+            f.write(SESSION)
+            f.flush()
+            self.script = f.name
+            plain, world, inspected = (self.session(*o) for o in ((), ('--world',), ('--inspect',)))
         self.assertGreater(plain[0].count(SWAP), 10)
         self.assertEqual(world, plain)
         self.assertEqual(inspected[1:], plain[1:])
@@ -55,15 +47,12 @@ class ExtraWindows(ViewerCase):
             else:
                 stripped.append(call)
         self.assertEqual(stripped, plain[0])
-
     def test_world_view_observer_and_closing(self):
         v = self.start('--world', titles=(DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
         world = v.windows[2]
         self.assertEqual(v.geometry(world), (0, 408, 400, 400))
         self.assertGreaterEqual(v.geometry(v.panel)[0], 400)
-
-        def sane(shot):
-            return shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
+        sane = lambda shot: shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
         wait_until(lambda: sane(v.screenshot(world)), 30, 'the first world view')
         start = v.settled_screenshot(world)
         # A drag across the whole screen, the wheel far past both limits, a
@@ -90,7 +79,6 @@ class ExtraWindows(ViewerCase):
         self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
         v.close(v.drawing)
         self.assertEqual(v.wait_exit(), 0)
-
 
 if __name__ == '__main__':
     viewer_case.main()

@@ -1,8 +1,7 @@
-"""Drives GLUT programs on a private X server as a person would: finds windows
-by title, clicks panel controls by label, types, drags, presses keys, reads
-standard output and error, takes screenshots, records GL calls (apitrace) and
-collects the exit status. Where a control sits comes from the program's own
-control map (tests/tools/control_map.h): no layout rules, no viewer maths."""
+"""Drives GLUT programs on a private X server as a person would: windows by
+title, controls by label (from the program's own control map, tests/tools/
+control_map.h: no layout rules, no viewer maths), typing, drags, keys, the two
+console streams apart, screenshots, GL calls (apitrace), the exit status."""
 import ctypes
 import json
 import os
@@ -17,7 +16,6 @@ import time
 
 DRAWING_TITLE, PANEL_TITLE = 'OpenGL', 'Tavrin Assignment 3'
 
-
 def wait_until(predicate, timeout, what, interval=0.02):
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
@@ -26,77 +24,59 @@ def wait_until(predicate, timeout, what, interval=0.02):
         time.sleep(interval)
     return value
 
-
 class XServer:
-    """Xvfb on a display number it picks itself (-displayfd); -noreset keeps
-    it from dropping clients when its last client leaves. XServer.existing()
-    wraps the display in DISPLAY instead."""
-
+    """Xvfb on a display it picks (-displayfd), or existing() DISPLAY."""
     def __init__(self, display=None):
         self.proc = None
         if display is None:
             read_fd, write_fd = os.pipe()
             self.proc = subprocess.Popen(
                 ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', '1280x1024x24',
-                 '-nolisten', 'tcp', '+extension', 'GLX', '-noreset'],
-                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                start_new_session=True)
+                 '-nolisten', 'tcp', '+extension', 'GLX', '-noreset'], pass_fds=(write_fd,),
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
             os.close(write_fd)
             with os.fdopen(read_fd) as pipe:
                 display = ':' + pipe.readline().strip()
             if display == ':':
                 self.stop()
                 raise RuntimeError('Xvfb did not start')
-        self.display = display
-        self.env = dict(os.environ, DISPLAY=display)
+        self.display, self.env = display, dict(os.environ, DISPLAY=display)
         self.env.pop('XAUTHORITY', None)
-
     @classmethod
     def existing(cls):
         return cls(os.environ['DISPLAY'])
-
     def run(self, *args, check=True):
         r = subprocess.run([str(a) for a in args], env=self.env, capture_output=True, timeout=120)
         if check and r.returncode != 0:
             raise AssertionError('%s failed (%d): %s' % (args[0], r.returncode, r.stderr))
         return r.stdout.decode(errors='replace')
-
     def xdotool(self, *args):
         return self.run('xdotool', *args)
-
     def control_map(self, command):
         return ControlMap(json.loads(self.run(*command)))
-
     def stop(self):
         if self.proc and self.proc.poll() is None:
             self.proc.terminate()
             self.proc.wait()
 
-
 class ControlMap:
     """Window pixels of a panel's controls, by label."""
-
     def __init__(self, data):
         self.controls = {c['label']: c for c in data['controls']}
-
     def centre(self, label, part='rect'):
         """Centre of a control's row, or of a spinner's "field", "up" or "down"."""
         x, y, w, h = self.controls[label][part]
         return x + w // 2, y + h // 2
-
     def labels(self, kind):
         return [label for label, c in self.controls.items() if c['kind'] == kind]
 
-
 class Stream:
-    """One console stream of a program, collected by a thread of its own."""
-
-    def __init__(self, pipe, drop_prefix=None):
-        self._data, self._drop, self.closed = bytearray(), drop_prefix, False
+    """A console stream read by a thread; lines starting with drop are left out."""
+    def __init__(self, pipe, drop=None):
+        self._data, self._drop, self.closed = bytearray(), drop, False
         self._cond = threading.Condition()
-        self._thread = threading.Thread(target=self._pump, args=(pipe,), daemon=True)
-        self._thread.start()
-
+        self.thread = threading.Thread(target=self._pump, args=(pipe,), daemon=True)
+        self.thread.start()
     def _pump(self, pipe):
         while not self.closed:
             chunk = os.read(pipe.fileno(), 65536)
@@ -104,19 +84,15 @@ class Stream:
                 self._data += chunk
                 self.closed = not chunk
                 self._cond.notify_all()
-
     def mark(self):
         return len(self._data)
-
     def text(self, since=0):
         with self._cond:
             text = self._data[since:].decode(errors='replace')
-        if self._drop:
-            text = ''.join(l for l in text.splitlines(True) if not l.startswith(self._drop))
-        return text
-
+        return ''.join(l for l in text.splitlines(True)
+                       if not self._drop or not l.startswith(self._drop))
     def wait_for(self, predicate, since=0, timeout=20, what='output'):
-        """Waits until predicate(text since the mark) holds; returns the text."""
+        """Waits until predicate(the text since the mark) holds; returns the text."""
         deadline = time.monotonic() + timeout
         with self._cond:
             while not predicate(text := self.text(since)):
@@ -126,65 +102,47 @@ class Stream:
                 self._cond.wait(left)
             return text
 
-
 class Shot:
     """An RGB screenshot, 8 bits per channel."""
-
     def __init__(self, raw):
         m = re.match(rb'P6\s+(\d+)\s+(\d+)\s+255\s', raw)
         self.width, self.data = int(m.group(1)), raw[m.end():]
-
     def lit(self, threshold=40):
         """How many pixels are brighter than threshold in any channel."""
         t = self.data.translate(bytes(int(v > threshold) for v in range(256)))
         a, b, c = (int.from_bytes(t[k::3], 'big') for k in range(3))
         return bin(a | b | c).count('1')
-
-    def tones(self):
-        return len(set(self.data))
-
     def pixel(self, x, y):
-        at = 3 * (y * self.width + x)
-        return tuple(self.data[at:at + 3])
-
+        return tuple(self.data[3 * (y * self.width + x):][:3])
     def __eq__(self, other):
         return self.data == other.data
 
-
 def gl_calls(trace_path):
-    """The recorded calls, each (name, argument values, the drawable current
-    then), apitrace's own fake calls left out."""
-    proc = subprocess.Popen(['apitrace', 'pickle', trace_path],
-                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-
+    """The recorded calls, (name, argument values, drawable current), less apitrace's own."""
     class Unpickler(pickle.Unpickler):
         def find_class(self, module, name):
             return (lambda *a: (name,) + a) if module == 'unpickle' else \
                 super().find_class(module, name)
+    proc = subprocess.Popen(['apitrace', 'pickle', trace_path], stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL)
     calls, drawable = [], None
-    while True:
-        try:
-            _, name, args, _, flags = Unpickler(proc.stdout).load()[:5]
-        except EOFError:
-            break
-        if name in ('glXMakeCurrent', 'glXMakeContextCurrent'):
-            drawable = args[1][1]
-        if not flags & 1:
-            calls.append((name, [v for _, v in args], drawable))
-    proc.stdout.close()
-    proc.wait()
-    return calls
-
+    with proc:
+        while True:
+            try:
+                _, name, args, _, flags = Unpickler(proc.stdout).load()[:5]
+            except EOFError:
+                return calls
+            if name in ('glXMakeCurrent', 'glXMakeContextCurrent'):
+                drawable = args[1][1]
+            if not flags & 1:
+                calls.append((name, [v for _, v in args], drawable))
 
 class Program:
-    """A program on the X server, with its windows found by title. trace=True
-    runs it under apitrace; merged=True sends standard error into standard
-    output's pipe (`2>&1`); stdout= gives it another standard output; shell=
-    adds sh redirections (e.g. '>&-')."""
-
+    """A program with its windows found by title. trace: under apitrace; merged:
+    standard error into standard output's pipe; shell: sh redirections ('>&-')."""
     def __init__(self, x, command, titles, trace=False, merged=False, env=None,
                  stdout=subprocess.PIPE, shell=''):
-        self.x, self.tmpdir = x, tempfile.mkdtemp(prefix='harness-')
+        self.x, self.tmpdir, self.map = x, tempfile.mkdtemp(prefix='harness-'), None
         self.trace_path = os.path.join(self.tmpdir, 'calls.trace')
         if trace:
             command = ['apitrace', 'trace', '--api', 'gl', '-o', self.trace_path] + command
@@ -196,38 +154,26 @@ class Program:
         drop = 'apitrace: ' if trace else None
         self.err = Stream(self.proc.stderr or self.proc.stdout, drop)
         self.out = self.err if merged else self.proc.stdout and Stream(self.proc.stdout, drop)
-        self.status = self.map = None
+
+        def found(title):
+            self.assert_alive()
+            ids = x.run('xdotool', 'search', '--onlyvisible', '--name',
+                        '^%s$' % re.escape(title), check=False).split()
+            return int(ids[0]) if len(ids) == 1 else None
         try:
-            self.windows = [self.find(t) for t in titles]
+            self.windows = [wait_until(lambda: found(t), 30, 'the window "%s"' % t)
+                            for t in titles]
         except BaseException:
             self.stop()
             raise
-
-    def find(self, title):
-        def found():
-            self.assert_alive()
-            ids = self.x.run('xdotool', 'search', '--onlyvisible', '--name',
-                             '^%s$' % re.escape(title), check=False).split()
-            return int(ids[0]) if len(ids) == 1 else None
-        return wait_until(found, 30, 'the window "%s"' % title)
-
     def click(self, window, x, y, button=1):
         self.x.xdotool('mousemove', '--window', window, x, y, 'click', button)
-
     def drag(self, window, points, button=1):
-        """Presses at points[0], moves through the rest (one motion event
-        each) and releases at the last."""
-        args = ['mousemove', '--window', window, *points[0], 'mousedown', button]
-        for p in points[1:]:
-            args += ['mousemove', '--window', window, *p]
-        self.x.xdotool(*args, 'mouseup', button)
-
+        """Presses at points[0], one motion event per later point, releases at the last."""
+        moves = [a for p in points for a in ('mousemove', '--window', window, *p)]
+        self.x.xdotool(*moves[:5], 'mousedown', button, *moves[5:], 'mouseup', button)
     def key(self, window, *keys):
         self.x.xdotool('windowfocus', '--sync', window, 'key', '--clearmodifiers', *keys)
-
-    def click_control(self, panel, label, part='rect', button=1):
-        self.click(panel, *self.map.centre(label, part), button)
-
     def enter(self, panel, label, text, then=('Return',)):
         """Replaces a spinner's text (a click in the field selects all of it),
         then presses the keys in then (none: the edit stays open)."""
@@ -237,15 +183,12 @@ class Program:
             self.x.xdotool('type', '--delay', 5, '--', text)   # "--": text may start with "-"
         if then:
             self.x.xdotool('key', *then)
-
     def screenshot(self, window):
         return Shot(subprocess.run(['import', '-silent', '-window', str(window), '-depth', '8',
                                     'ppm:-'], env=self.x.env, capture_output=True, timeout=30,
                                    check=True).stdout)
-
     def settled_screenshot(self, window, differs_from=None, timeout=60):
-        """A screenshot once the picture stopped changing (and, if given,
-        differs from an earlier one)."""
+        """A screenshot once the picture stopped changing (and differs_from that one)."""
         last = [self.screenshot(window)]
 
         def stable():
@@ -254,23 +197,16 @@ class Program:
             return same and (differs_from is None or not shot == differs_from)
         wait_until(stable, timeout, 'a settled picture', interval=0.05)
         return last[0]
-
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen."""
         values = dict(l.split('=', 1) for l in self.x.xdotool(
             'getwindowgeometry', '--shell', window).split())
         return tuple(int(values[k]) for k in ('X', 'Y', 'WIDTH', 'HEIGHT'))
-
     def size(self, window):
         return self.geometry(window)[2:]
-
     def resize(self, window, width, height):
         self.x.xdotool('windowsize', window, width, height)
         wait_until(lambda: self.size(window) == (width, height), 10, 'the new window size')
-
-    def gl_calls(self):
-        return gl_calls(self.trace_path)
-
     def close(self, window):
         """Sends what a window manager's close button sends: WM_DELETE_WINDOW."""
         x11, p = ctypes.CDLL('libX11.so.6'), ctypes.c_void_p
@@ -285,37 +221,27 @@ class Program:
                                      x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0))
         x11.XSendEvent(display, window, 0, 0, event)
         x11.XCloseDisplay(display)      # flushes
-
     def assert_alive(self):
         if self.proc.poll() is not None:
             raise AssertionError('the program ended with status %d; stderr: %s'
                                  % (self.proc.returncode, self.err.text()[-600:]))
-
     def rss_kib(self):
         with open('/proc/%d/status' % self.proc.pid) as f:
             return int(re.search(r'VmRSS:\s+(\d+)', f.read()).group(1))
-
-    def _join(self):
-        for stream in {self.out, self.err} - {None}:
-            stream._thread.join(5)
-
     def wait_exit(self, timeout=30):
-        self.status = self.proc.wait(timeout=timeout)
-        self._join()
-        return self.status
-
+        status = self.proc.wait(timeout=timeout)
+        for stream in {self.out, self.err} - {None}:
+            stream.thread.join(5)
+        return status
     def stop(self):
-        """Ends the program if it still runs (its whole process group, so
-        also under apitrace)."""
+        """Ends the program's whole process group (so also under apitrace)."""
         if self.proc.poll() is None:
             os.killpg(self.proc.pid, signal.SIGTERM)
             try:
                 self.proc.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 os.killpg(self.proc.pid, signal.SIGKILL)
-                self.proc.wait()
-        self._join()
-        for pipe in (self.proc.stdout, self.proc.stderr):
-            if pipe:
-                pipe.close()
+        self.wait_exit()
+        for pipe in filter(None, (self.proc.stdout, self.proc.stderr)):
+            pipe.close()
         shutil.rmtree(self.tmpdir, ignore_errors=True)

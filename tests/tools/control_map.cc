@@ -1,5 +1,6 @@
 #include "tests/tools/control_map.h"
 
+#include <cstdio>
 #include <string>
 
 #include "glui/control_tree.h"
@@ -12,13 +13,10 @@ namespace {
 
 using glui_detail::LayoutItem;
 using glui_detail::Rect;
-
-// GLUT numbers windows from 1 in creation order; a test program has a few.
-constexpr int kWindowsSearched = 64;
-
 std::string rect(const Rect& r) {
-  return "[" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) +
-         ", " + std::to_string(r.h) + "]";
+  char text[64];
+  std::snprintf(text, sizeof text, "[%d, %d, %d, %d]", r.x, r.y, r.w, r.h);
+  return text;
 }
 
 // Labels are the programs' own and hold no '"' or '\', so they go in as they are.
@@ -40,31 +38,28 @@ void walk(const LayoutItem& item, std::string& out) {
       entry(out, glui_detail::UserActions::buttons(*group)[i]->get_name(), "radio",
             glui_detail::rowRect(item, i));
     }
-  } else if (dynamic_cast<GLUI_Checkbox*>(&control)) {
-    entry(out, control.get_name(), "checkbox", row);
   } else if (dynamic_cast<GLUI_Spinner*>(&control)) {
     const auto parts = glui_detail::spinnerParts(row, item.labelWidth);
     entry(out, control.get_name(), "spinner", row,
           ", \"field\": " + rect(parts.field) + ", \"up\": " + rect(parts.up) +
               ", \"down\": " + rect(parts.down));
-  } else if (dynamic_cast<GLUI_Button*>(&control)) {
-    entry(out, control.get_name(), "button", row);
+  } else {
+    entry(out, control.get_name(), dynamic_cast<GLUI_Checkbox*>(&control) ? "checkbox" : "button",
+          row);
   }
 }
 
 }  // namespace
 
 bool printControlMap(std::FILE* out) {
-  for (int window = 1; window <= kWindowsSearched; ++window) {
-    const glui_detail::PanelWindow* panel = glui_detail::PanelWindow::ofWindow(window);
-    if (panel == nullptr) continue;
-    LayoutItem laidOut = panel->layout();
-    const glui_detail::Size size = glui_detail::layoutWindow(laidOut);
-    std::string controls = "[";
-    walk(laidOut, controls);
-    std::fprintf(out, "{\"width\": %d, \"height\": %d, \"controls\": %s\n]}\n", size.w, size.h,
-                 controls.c_str());
-    return true;
+  for (int window = 1; window <= 64; ++window) {  // GLUT numbers windows from 1; tests have few
+    if (const auto* panel = glui_detail::PanelWindow::ofWindow(window)) {
+      LayoutItem laidOut = panel->layout();
+      glui_detail::layoutWindow(laidOut);  // places the items
+      std::string controls = "[";
+      walk(laidOut, controls);
+      return std::fprintf(out, "{\"controls\": %s\n]}\n", controls.c_str()) > 0;
+    }
   }
   return false;
 }

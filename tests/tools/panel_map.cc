@@ -1,7 +1,5 @@
-// Builds the viewer's control panel on the current display exactly as
-// start-up does, prints its control map (see control_map.h) and exits
-// without entering the event loop. The end-to-end harness runs it once per
-// X server and clicks controls by label from its output.
+// Builds the viewer's windows exactly as start-up does, prints the panel's
+// control map (control_map.h) and exits without entering the event loop.
 #include <GL/freeglut.h>
 
 #include <cstdio>
