@@ -52,10 +52,7 @@ class ReportsTest : public ::testing::Test {
 // Titles go to standard error, numbers to standard output. That a pipe gets
 // them whole and in order, and Esc's exit status, the end-to-end suite checks.
 TEST_F(ReportsTest, EachReportKeyAndNoOther) {
-  const struct {
-    unsigned char key;
-    std::string err, out;
-  } cases[] = {
+  const struct { unsigned char key; std::string err, out; } cases[] = {
       {'C', "\nCamera Position\n", "(0.000, 0.000, 2.500)\n"},
       {'?', "\nOpenGL Model/View Matrix\n\nCorvane Model/View Matrix\n", kStartView + kIdentity},
       {'P', "\nOpenGL Projection Matrix\n\nCorvane Projection Matrix\n",

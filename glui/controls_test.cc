@@ -101,11 +101,8 @@ TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   // Any number, however large or small, meets the limits like any other.
   GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
   i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
-  const struct {
-    GLUI_Spinner* spinner;
-    std::string text;
-    float value;
-  } numbers[] = {{s, "0", 180},    {s, "1e-400", 180},  {s, "1e38", 10},  {s, "100", 100},
+  const struct { GLUI_Spinner* spinner; std::string text; float value; } numbers[] = {
+      {s, "0", 180},    {s, "1e-400", 180},  {s, "1e38", 10},  {s, "100", 100},
                  {s, "1e39", 10},  {s, "-1e999", 180},  {i, "4", 4},      {i, "2147483648", 1},
                  {i, "1e999", 1},  {i, "-1e-400", 8},   {i, std::string(63, '0'), 8}};
   for (const auto& c : numbers) {

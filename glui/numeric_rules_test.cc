@@ -13,10 +13,8 @@ namespace {
 TEST(NumericRulesTest, ClampAndWrap) {
   const Limits clamp = makeLimits(LimitKind::Clamp, 8, 1);
   const Limits wrap = makeLimits(LimitKind::Wrap, 10, 180);
-  const struct {
-    Limits limits;
-    double in, out;
-  } cases[] = {{clamp, 1, 1},     {clamp, 8, 8},     {clamp, 9, 8},        {clamp, -100, 1},
+  const struct { Limits limits; double in, out; } cases[] = {
+      {clamp, 1, 1},     {clamp, 8, 8},     {clamp, 9, 8},        {clamp, -100, 1},
                {Limits{}, 1e9, 1e9}, {wrap, 10, 10},  {wrap, 180, 180},     {wrap, 180.5, 10},
                {wrap, 1000, 10},  {wrap, 9.99, 180}};
   for (const auto& c : cases) EXPECT_EQ(applyLimits(c.in, c.limits), c.out) << c.in;
@@ -26,10 +24,8 @@ TEST(NumericRulesTest, ClampAndWrap) {
 // zero of its sign); the int and float texts saturate at their types' range.
 TEST(NumericRulesTest, ParseDecimalNumbersOfAnySizeOnly) {
   const double inf = std::numeric_limits<double>::infinity();
-  const struct {
-    const char* text;
-    double value;
-  } numbers[] = {{"  3\t", 3},       {"+3", 3},         {"-.5", -0.5},   {"3.", 3},
+  const struct { const char* text; double value; } numbers[] = {
+      {"  3\t", 3},       {"+3", 3},         {"-.5", -0.5},   {"3.", 3},
                  {"25E-2", 0.25},    {"1e999", inf},    {"-0.000012e400", -inf},
                  {"1234e-330", 0}};
   for (const auto& n : numbers) EXPECT_EQ(parseNumber(n.text), n.value) << n.text;

@@ -62,10 +62,8 @@ TEST_F(ViewTest, ReshapeSetsTheViewportAndThePerspectiveOfTheFieldsOfView) {
 // the viewport and the model-view alone until a size within the limit comes,
 // and is noted once however often it comes.
 TEST_F(ViewTest, WindowsBeyond16384PixelsASideAreNotDrawn) {
-  const struct {
-    int width, height;
-    bool drawn;
-  } cases[] = {{16384, 16384, true}, {16385, 400, false}, {300, 300, true},
+  const struct { int width, height; bool drawn; } cases[] = {
+      {16384, 16384, true}, {16385, 400, false}, {300, 300, true},
                {400, 16385, false},  {16384, 1, true}};
   const std::string err = testsupport::capture([&cases] {
     for (const auto& c : cases) {

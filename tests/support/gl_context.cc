@@ -1,9 +1,9 @@
 #include "tests/support/gl_context.h"
 
+#include <gtest/gtest.h>  // before Xlib.h, whose macros break it
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
