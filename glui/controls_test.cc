@@ -12,18 +12,14 @@
 
 namespace {
 
-using glui_detail::Commit;
-using glui_detail::UserActions;
+using namespace glui_detail;
 using Log = std::vector<std::string>;
 
 // Records the window calls in order; the panel window (2) starts current, as
 // it is while GLUT delivers a panel event.
 struct FakeWindowOps : glui_detail::WindowOps {
   int current() override { return current_; }
-  void setCurrent(int window) override {
-    current_ = window;
-    log.push_back("set " + std::to_string(window));
-  }
+  void setCurrent(int w) override { log.push_back("set " + std::to_string(current_ = w)); }
   void postRedisplay(int window) override { log.push_back("post " + std::to_string(window)); }
   Log take() { return std::exchange(log, {}); }
   Log log;
@@ -32,22 +28,17 @@ struct FakeWindowOps : glui_detail::WindowOps {
 
 FakeWindowOps* ops = nullptr;
 int liveInt = 0;
-float liveFloat = 0.0f;
+float liveFloat = 0;
 
 // Logs the id, what the live variables hold and which window is current.
 void controlCallback(int id) {
   ops->log.push_back("cb " + std::to_string(id) + " int=" + std::to_string(liveInt) + " float=" +
-                     std::to_string(static_cast<int>(liveFloat)) + " current=" +
-                     std::to_string(ops->current()));
+                     std::to_string(int(liveFloat)) + " current=" + std::to_string(ops->current()));
 }
 
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() : glui("test", &fake) {
-    ops = &fake;
-    liveInt = 0;
-    liveFloat = 0.0f;
-  }
+  ControlsTest() : glui("test", &fake) { ops = &fake; liveInt = 0; liveFloat = 0; }
   FakeWindowOps fake;
   GLUI glui;
 };
@@ -91,9 +82,8 @@ TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   fake.take();
   // Text longer than the field takes is refused whole, never cut to "0...04".
   for (const std::string& junk : {std::string("abc"), std::string("nan"),
-                                 std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"}) {
+                                 std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"})
     EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
-  }
   EXPECT_EQ(UserActions::fieldText(*s), "60.00");
   EXPECT_TRUE(fake.take().empty());
   EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
@@ -102,9 +92,9 @@ TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
   i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
   const struct { GLUI_Spinner* spinner; std::string text; float value; } numbers[] = {
-      {s, "0", 180},    {s, "1e-400", 180},  {s, "1e38", 10},  {s, "100", 100},
-                 {s, "1e39", 10},  {s, "-1e999", 180},  {i, "4", 4},      {i, "2147483648", 1},
-                 {i, "1e999", 1},  {i, "-1e-400", 8},   {i, std::string(63, '0'), 8}};
+      {s, "0", 180},      {s, "1e-400", 180}, {s, "1e38", 10},         {s, "100", 100},
+      {s, "1e39", 10},    {s, "-1e999", 180}, {i, "4", 4},             {i, "2147483648", 1},
+      {i, "1e999", 1},    {i, "-1e-400", 8},  {i, std::string(63, '0'), 8}};
   for (const auto& c : numbers) {
     UserActions::commitText(*c.spinner, c.text);
     EXPECT_EQ(c.spinner == s ? liveFloat : float(liveInt), c.value) << c.text;
