@@ -46,9 +46,9 @@ TEST(CameraTest, ResetTranslateAndAim) {
   EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
 }
 
-// The new up keeps the old up's side ("flipped" when it must turn over to do so), even when
-// every product with the old up is zero. With no direction to look in (eye on the target), or
-// none for the new up (looking straight down the old u), lookAt leaves the camera as it was.
+// The new up keeps the old up's side ("flipped" when it must turn over to do so), even when every
+// product with the old up is zero. With no direction to look in (eye on the target), or none for
+// the new up (looking straight down the old u), lookAt leaves the camera as it was.
 TEST(CameraTest, LookAtKeepsTheUpSideAndLeavesAnAimlessCameraAlone) {
   const Camera upsideDown = framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ),
                onTarget = framed(kOrigin, kX, kY, kZ),
@@ -62,10 +62,9 @@ TEST(CameraTest, LookAtKeepsTheUpSideAndLeavesAnAimlessCameraAlone) {
   }
 }
 
-// The old right axis supplies the new up only when the new n is within
-// acos(0.97) of the vertical, tested in double: an n.y of exactly 0.97f (just
-// above 0.97) takes it, the float below takes the world's up, which leaves
-// the new u horizontal. The camera is rolled so that the two differ.
+// The old right axis supplies the new up only when the new n is within acos(0.97) of the vertical,
+// tested in double: an n.y of exactly 0.97f (just above 0.97) takes it, the float below takes the
+// world's up, which leaves the new u horizontal. The camera is rolled so that the two differ.
 TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
   const struct { float eyeY, nY; bool horizontalU; } cases[] = {
       {0x1.feb9d2p+1f, 0.97f, false}, {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};

@@ -1,5 +1,5 @@
-// Drag navigation through the real GLUT handlers on a real GL context: the
-// camera, OpenGL's current matrix and the Corvane model-view after each step.
+// Drag navigation through the real GLUT handlers on a real GL context: the camera, OpenGL's current
+// matrix and the Corvane model-view after each step.
 #include "camera/navigation.h"
 
 #include <GL/freeglut.h>
@@ -16,12 +16,12 @@ namespace {
 
 using namespace testsupport;
 
-// A drag turns by 0.1 * rotateStep per pixel: ten pixels turn by rotateStep,
-// 5 degrees less nine float ulps.
+// A drag turns by 0.1 * rotateStep per pixel: ten pixels turn by rotateStep, 5 degrees less nine
+// float ulps.
 constexpr float kTurn = 0.08726639f;
 
-// glRotatef converts degrees with pi/180, Corvane with a slightly smaller
-// factor, so after a turn the two agree only to a tolerance.
+// glRotatef converts degrees with pi/180, Corvane with a slightly smaller factor, so after a turn
+// the two agree only to a tolerance.
 void expectNearOpenGl(double tolerance) {
   const auto gl = modelViewMatrix();
   for (int k = 0; k < 16; ++k) EXPECT_NEAR(gl[k], corvaneModelView[k], tolerance) << k;
@@ -53,9 +53,9 @@ class NavigationTest : public ::testing::Test {
   }
 };
 
-// 0.05 per pixel of the larger displacement, vertical on a tie. Axes 0 and 2
-// move against the sign (right or down is +u, +n), axis 1 with it. A step
-// measures from the last press, release or motion.
+// 0.05 per pixel of the larger displacement, vertical on a tie. Axes 0 and 2 move against the sign
+// (right or down is +u, +n), axis 1 with it. A step measures from the last press, release or
+// motion.
 TEST_F(NavigationTest, TranslateByTheLargerDisplacementPerAxis) {
   const struct { int axis, dx, dy; Vector3 step; } cases[] = {
       {0, 3, -5, {-0.25f, 0, 0}}, {0, -4, 4, {0.2f, 0, 0}},  {0, 4, -4, {-0.2f, 0, 0}},
@@ -79,8 +79,8 @@ TEST_F(NavigationTest, TranslateByTheLargerDisplacementPerAxis) {
   EXPECT_NEAR(camera.eye.x, 0.2f + 0.1f - 0.5f, 1e-6);
 }
 
-// Look at Object re-aims after every translation, even one of no pixels, and
-// a camera moved onto the object stays usable.
+// Look at Object re-aims after every translation, even one of no pixels, and a camera moved onto
+// the object stays usable.
 TEST_F(NavigationTest, LookAtObjectReaimsAfterEachTranslation) {
   lookAtObject = 1;
   EXPECT_EQ(capture([] { drag(0, -50); }).err, "");  // eye onto the centre
@@ -100,9 +100,8 @@ TEST_F(NavigationTest, LookAtObjectReaimsAfterEachTranslation) {
   EXPECT_TRUE(sameBits(toEye, camera.n));
 }
 
-// The same number turns the camera in radians and Corvane in degrees; with
-// the pivot at the origin the wrap leaves the plain rotation bit for bit.
-// Look at Object plays no part in a turn.
+// The same number turns the camera in radians and Corvane in degrees; with the pivot at the origin
+// the wrap leaves the plain rotation bit for bit. Look at Object plays no part in a turn.
 TEST_F(NavigationTest, RotateSensePerAxis) {
   const struct { int axis, dx, dy; float angle; void (Camera::*turn)(float); Vector3 about; }
       cases[] = {{0, 0, 10, kTurn, &Camera::pitch, {1, 0, 0}},
@@ -122,8 +121,8 @@ TEST_F(NavigationTest, RotateSensePerAxis) {
   }
 }
 
-// From an oblique look-at, as a frame leaves OpenGL's matrix, with the pivot
-// off the origin so that the wrap's order shows. No movement changes nothing.
+// From an oblique look-at, as a frame leaves OpenGL's matrix, with the pivot off the origin so that
+// the wrap's order shows. No movement changes nothing.
 TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
   gluLookAt(1.0, 2.0, 3.0, 0.0, 0.5, 0.0, 0.0, 1.0, 0.0);
   corvaneModelView.setFromArray(modelViewMatrix().data());

@@ -1,5 +1,5 @@
-// Corvane's matrices against OpenGL's own on a real GL context: the two
-// pipelines must agree wherever they are built from the same numbers.
+// Corvane's matrices against OpenGL's own on a real GL context: the two pipelines must agree
+// wherever they are built from the same numbers.
 #include "corvane/corvane.h"
 
 #include <GL/freeglut.h>
@@ -13,8 +13,8 @@
 
 namespace {
 
-// GLU evaluates in double and OpenGL stores floats, so the two agree bit for
-// bit over the whole range of the spinners, in steps finer than a drag gives.
+// GLU evaluates in double and OpenGL stores floats, so the two agree bit for bit over the whole
+// range of the spinners, in steps finer than a drag gives.
 TEST(CorvaneTest, ProjectionEqualsGluPerspectiveBitForBit) {
   testsupport::createGlWindow();
   glMatrixMode(GL_PROJECTION);
@@ -31,9 +31,9 @@ TEST(CorvaneTest, ProjectionEqualsGluPerspectiveBitForBit) {
   glMatrixMode(GL_MODELVIEW);
 }
 
-// glRotatef converts degrees with pi/180, a relative 8.4e-7 more than
-// Matrix4's factor, so the two agree to that angle error plus float rounding;
-// the sense and the place of every element must match.
+// glRotatef converts degrees with pi/180, a relative 8.4e-7 more than Matrix4's factor, so the two
+// agree to that angle error plus float rounding; the sense and the place of every element must
+// match.
 TEST(CorvaneTest, RotationAgreesWithGlRotateAboutObliqueAxes) {
   testsupport::createGlWindow();
   for (const Vector3 axis : {Vector3(1, 2, 3), Vector3(-1, 0.5f, 0), Vector3(0, -3, 4)}) {

@@ -50,10 +50,9 @@ TEST(Matrix4Test, ProductIsThisTimesOtherInDouble) {
   for (const auto& c : cases) EXPECT_TRUE(sameBits(c.want, (c.a * c.b).at(0, 0)));
 }
 
-// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees
-// leaves a cosine of 0x1.6609bp-20 (1.33e-6). The cosine is of the double
-// angle, the sine of the float-rounded one: at 31.5 degrees each choice
-// changes the last bit.
+// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of
+// 0x1.6609bp-20 (1.33e-6). The cosine is of the double angle, the sine of the float-rounded one: at
+// 31.5 degrees each choice changes the last bit.
 TEST(Matrix4Test, RotationElementsBitForBit) {
   EXPECT_TRUE(sameBits(0x1.6609bp-20f, rotation(90, kZ).at(0, 0)));
   const float c = 0x1.b48d48p-1f, s = 0x1.0b84ep-1f;

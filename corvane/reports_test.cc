@@ -1,5 +1,5 @@
-// The console reports through the real keyboard handler, on a real GL context
-// whose matrices the scene's own reshape and display set.
+// The console reports through the real keyboard handler, on a real GL context whose matrices the
+// scene's own reshape and display set.
 #include "corvane/reports.h"
 
 #include <GL/freeglut.h>
@@ -34,11 +34,10 @@ testsupport::Captured press(unsigned char key) {
   return testsupport::capture([key] { keyboard(key, 17, 23); });
 }
 
-// From a freshly started viewer, after its first reshape and display. Titles
-// go to standard error, numbers to standard output. That a pipe gets them
-// whole and in order, and Esc's exit status, the end-to-end suite checks.
-// Through a pipe standard output is fully buffered: each report flushes its
-// numbers so that they follow their title at once.
+// From a freshly started viewer, after its first reshape and display. Titles go to standard error,
+// numbers to standard output. That a pipe gets them whole and in order, and Esc's exit status, the
+// end-to-end suite checks. Through a pipe standard output is fully buffered: each report flushes
+// its numbers so that they follow their title at once.
 TEST(ReportsTest, EachReportKeyAndNoOtherFlushingItsNumbers) {
   glutSetWindow(testsupport::createGlWindow());
   camera.reset();

@@ -15,8 +15,8 @@ namespace {
 using namespace glui_detail;
 using Log = std::vector<std::string>;
 
-// Records the window calls in order; the panel window (2) starts current, as
-// it is while GLUT delivers a panel event.
+// Records the window calls in order; the panel window (2) starts current, as it is while GLUT
+// delivers a panel event.
 struct FakeWindowOps : glui_detail::WindowOps {
   int current() override { return current_; }
   void setCurrent(int w) override { log.push_back("set " + std::to_string(current_ = w)); }
@@ -43,11 +43,10 @@ class ControlsTest : public ::testing::Test {
   GLUI glui;
 };
 
-// A user's change writes the live variable, redisplays the main window (1),
-// then calls back with the main window current and restores the panel. A
-// button has no live variable: its callback alone decides on a redisplay.
-// Which controls fire on which input, with real clicks and keys, the toolkit's
-// end-to-end test checks.
+// A user's change writes the live variable, redisplays the main window (1), then calls back with
+// the main window current and restores the panel. A button has no live variable: its callback alone
+// decides on a redisplay. Which controls fire on which input, with real clicks and keys, the
+// toolkit's end-to-end test checks.
 TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
@@ -61,9 +60,8 @@ TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) 
   EXPECT_EQ(fake.take(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
 }
 
-// set_int_limits on a float spinner sets float limits at those whole numbers.
-// The program's changes redisplay without a callback; rejected text changes
-// neither the value nor the field.
+// set_int_limits on a float spinner sets float limits at those whole numbers. The program's changes
+// redisplay without a callback; rejected text changes neither the value nor the field.
 TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   glui.set_main_gfx_window(1);
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);

@@ -9,8 +9,8 @@
 namespace glui_detail {
 namespace {
 
-// Clamp moves a value to the nearer bound, the bounds in either order; wrap
-// sends any value above to the bottom and below to the top (not modular).
+// Clamp moves a value to the nearer bound, the bounds in either order; wrap sends any value above
+// to the bottom and below to the top (not modular).
 TEST(NumericRulesTest, ClampAndWrap) {
   const Limits clamp = makeLimits(LimitKind::Clamp, 8, 1);
   const Limits wrap = makeLimits(LimitKind::Wrap, 10, 180);
@@ -20,8 +20,8 @@ TEST(NumericRulesTest, ClampAndWrap) {
   for (const auto& c : cases) EXPECT_EQ(applyLimits(c.in, c.limits), c.out) << c.in;
 }
 
-// Any decimal number parses, beyond the double range too (the infinity or
-// zero of its sign); the int and float texts saturate at their types' range.
+// Any decimal number parses, beyond the double range too (the infinity or zero of its sign); the
+// int and float texts saturate at their types' range.
 TEST(NumericRulesTest, ParseDecimalNumbersOfAnySizeOnly) {
   const double inf = std::numeric_limits<double>::infinity();
   const struct { const char* text; double value; } numbers[] = {

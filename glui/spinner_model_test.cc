@@ -7,9 +7,9 @@
 namespace glui_detail {
 namespace {
 
-// An int spinner truncates and steps by the rounded speed, at least 1, and
-// ignores a speed of 0; it drags 0.25 per pixel, keeping the fraction until a
-// whole step. A float spinner steps and drags by the speed itself.
+// An int spinner truncates and steps by the rounded speed, at least 1, and ignores a speed of 0; it
+// drags 0.25 per pixel, keeping the fraction until a whole step. A float spinner steps and drags by
+// the speed itself.
 TEST(SpinnerModelTest, StepsAndDrags) {
   SpinnerModel i(SpinnerKind::Int);
   i.set(-3.7);
@@ -36,8 +36,8 @@ TEST(SpinnerModelTest, StepsAndDrags) {
   EXPECT_EQ(f.floatValue(), 1.5f);
 }
 
-// NaN would pass every limit comparison; it leaves the value alone. Text
-// that shows the value unedited ("60.37" for 60.3712) does not round it.
+// NaN would pass every limit comparison; it leaves the value alone. Text that shows the value
+// unedited ("60.37" for 60.3712) does not round it.
 TEST(SpinnerModelTest, CommitTextRules) {
   SpinnerModel m(SpinnerKind::Float);
   m.setLimits(LimitKind::Clamp, 0, 100);

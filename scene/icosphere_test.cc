@@ -1,5 +1,4 @@
-// The icosphere as OpenGL receives it: drawIcosphere draws real frames into
-// the GL feedback buffer.
+// The icosphere as OpenGL receives it: drawIcosphere draws real frames into the GL feedback buffer.
 #include "scene/icosphere.h"
 
 #include <GL/freeglut.h>
@@ -20,8 +19,8 @@ namespace {
 using namespace testsupport;
 constexpr int kPerTriangle = 2 + 3 * 7;  // token, count, 3 x (window x, y, z, r, g, b, a)
 
-// Window x and red of every vertex of one frame drawn with model-view `m`;
-// the buffer has room for one triangle more than expected, to catch too many.
+// Window x and red of every vertex of one frame drawn with model-view `m`; the buffer has room for
+// one triangle more than expected, to catch too many.
 std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
   std::vector<float> buffer((std::size_t{20} << (2 * subdivisions)) * kPerTriangle + 1);
   glLoadMatrixf(m);
@@ -38,13 +37,12 @@ std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
   return vertices;
 }
 
-// Vertices in object coordinates, in drawing order, at depth `depth`. Window
-// y and z are rounded on their way out of OpenGL, so each coordinate is read
-// from window x in a pass of its own, under a rotation that turns object axis
-// `axis` onto eye x. The projection is the identity and the viewport (-1, -1,
-// 2, 2), so window x is eye x unrounded. Lighting is on: OpenGL's default
-// light shines along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of
-// its normal), and the normal sent with a vertex must be the vertex itself.
+// Vertices in object coordinates, in drawing order, at depth `depth`. Window y and z are rounded on
+// their way out of OpenGL, so each coordinate is read from window x in a pass of its own, under a
+// rotation that turns object axis `axis` onto eye x. The projection is the identity and the
+// viewport (-1, -1, 2, 2), so window x is eye x unrounded. Lighting is on: OpenGL's default light
+// shines along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of its normal), and the normal
+// sent with a vertex must be the vertex itself.
 std::vector<Vector3> capturedVertices(int depth) {
   createGlWindow("icosphere feedback");
   glDisable(GL_CULL_FACE);
@@ -74,9 +72,9 @@ std::vector<Vector3> capturedVertices(int depth) {
   return points;
 }
 
-// The first face (1, 4, 0) split once, corner children first, centre last. A
-// midpoint is the double mean rounded to float, then divided by its length
-// (double, rounded to float): (0.309017, 0.5, 0.809017) for m14.
+// The first face (1, 4, 0) split once, corner children first, centre last. A midpoint is the double
+// mean rounded to float, then divided by its length (double, rounded to float): (0.309017, 0.5,
+// 0.809017) for m14.
 TEST(IcosphereTest, FirstFaceAtDepthOneArrivesBitExactInDrawingOrder) {
   const float s = 0.52573108673095703125f, l = 0.850650787353515625f;
   const float a = 0x1.3c6ef2p-2f, b = 0x1.9e377ap-1f;
@@ -88,8 +86,8 @@ TEST(IcosphereTest, FirstFaceAtDepthOneArrivesBitExactInDrawingOrder) {
   for (int k = 0; k < 12; ++k) EXPECT_TRUE(sameBits(want[k], got[k])) << k;
 }
 
-// 20 * 4^3 triangles, each counter-clockwise seen from outside: the
-// right-hand normal of each points away from the origin.
+// 20 * 4^3 triangles, each counter-clockwise seen from outside: the right-hand normal of each
+// points away from the origin.
 TEST(IcosphereTest, EveryVertexIsOnTheUnitSphereAndEveryTriangleFacesOut) {
   const auto p = capturedVertices(3);
   ASSERT_EQ(p.size(), 3u * 20 * 64);
@@ -104,8 +102,8 @@ TEST(IcosphereTest, EveryVertexIsOnTheUnitSphereAndEveryTriangleFacesOut) {
   EXPECT_EQ(clockwise, 0);
 }
 
-// The length in double, rounded once, is 0.37416574f; summing the squares in
-// float would give the next float up and other quotients.
+// The length in double, rounded once, is 0.37416574f; summing the squares in float would give the
+// next float up and other quotients.
 TEST(NormalizePointTest, DividesByTheLengthRoundedOnceAndReportsZero) {
   float q[3] = {0.1f, 0.2f, 0.3f}, zero[3] = {0, 0, 0};
   normalizePoint(q);

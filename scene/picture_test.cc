@@ -1,6 +1,6 @@
-// What a person sees in the drawing window: frames drawn by reshape and
-// display into a visible window and read back from the X server. How each
-// render control changes the picture, the end-to-end suite checks.
+// What a person sees in the drawing window: frames drawn by reshape and display into a visible
+// window and read back from the X server. How each render control changes the picture, the
+// end-to-end suite checks.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ namespace {
 
 using scenetest::Rgb;
 
-// The drawing window as start-up leaves it: black clear colour, depth test and
-// back-face culling on, wireframe, lighting off, depth 1, camera reset.
+// The drawing window as start-up leaves it: black clear colour, depth test and back-face culling
+// on, wireframe, lighting off, depth 1, camera reset.
 class PictureTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,9 +39,9 @@ class PictureTest : public ::testing::Test {
   }
 };
 
-// A unit sphere at distance 2.5 through a 60-degree field of view 400 pixels
-// high: 400 / sqrt(2.5^2 - 1) / tan(30 degrees) = 302.4 pixels across. Depth 1
-// is a polyhedron inside the sphere, so its outline is a little smaller.
+// A unit sphere at distance 2.5 through a 60-degree field of view 400 pixels high: 400 / sqrt(2.5^2
+// - 1) / tan(30 degrees) = 302.4 pixels across. Depth 1 is a polyhedron inside the sphere, so its
+// outline is a little smaller.
 TEST_F(PictureTest, StartViewIsACentredSphereAboutThreeHundredPixelsAcrossOnBlack) {
   const auto s = frame();
   ASSERT_EQ(s.pixels.size(), 400u * 400u);
@@ -61,8 +61,8 @@ TEST_F(PictureTest, StartViewIsACentredSphereAboutThreeHundredPixelsAcrossOnBlac
   }
 }
 
-// Unlit, one flat white. Lit, the default light along the view and the
-// default material give many greys from 0.04 (ambient) to 0.84 (facing it).
+// Unlit, one flat white. Lit, the default light along the view and the default material give many
+// greys from 0.04 (ambient) to 0.84 (facing it).
 TEST_F(PictureTest, SolidIsFlatWhiteUnlitAndGreysLit) {
   renderMode = 2;
   std::set<int> colours[2];

@@ -1,5 +1,4 @@
-// reshape and display against OpenGL's own matrices, read back from a real
-// context.
+// reshape and display against OpenGL's own matrices, read back from a real context.
 #include "scene/view.h"
 
 #include <GL/freeglut.h>
@@ -37,10 +36,9 @@ class ViewTest : public ::testing::Test {
   }
 };
 
-// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000,
-// and Corvane keeps in step; the model-view is left current and the identity.
-// display aims at one unit along -n from the eye, not the origin; u is
-// ignored, and no transformation outlives a frame.
+// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000, and Corvane keeps in
+// step; the model-view is left current and the identity. display aims at one unit along -n from the
+// eye, not the origin; u is ignored, and no transformation outlives a frame.
 TEST_F(ViewTest, ReshapeSetsTheViewportAndThePerspectiveOfTheFieldsOfView) {
   glTranslatef(1, 2, 3);
   reshape(800, 400);
@@ -68,9 +66,8 @@ TEST_F(ViewTest, ReshapeSetsTheViewportAndThePerspectiveOfTheFieldsOfView) {
   EXPECT_TRUE(sameBits(modelViewMatrix(), got));
 }
 
-// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves
-// the viewport and the model-view alone until a size within the limit comes,
-// and is noted once however often it comes.
+// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves the viewport and the
+// model-view alone until a size within the limit comes, and is noted once however often it comes.
 TEST_F(ViewTest, WindowsBeyond16384PixelsASideAreNotDrawn) {
   const struct { int width, height; bool drawn; } cases[] = {
       {16384, 16384, true}, {16385, 400, false}, {300, 300, true}, {400, 16385, false},

@@ -1,8 +1,8 @@
 #ifndef TESTS_SUPPORT_BITS_H_
 #define TESTS_SUPPORT_BITS_H_
-// Bit-for-bit comparison of floats and of the viewer's float types, for the results whose
-// rounding is fixed: tells -0.0 from +0.0. Use as EXPECT_TRUE(sameBits(want, got)); a
-// failure names the first differing element in hexadecimal. Header only.
+// Bit-for-bit comparison of floats and of the viewer's float types, for the results whose rounding
+// is fixed: tells -0.0 from +0.0. Use as EXPECT_TRUE(sameBits(want, got)); a failure names the
+// first differing element in hexadecimal. Header only.
 #include <gtest/gtest.h>
 
 #include <cstring>

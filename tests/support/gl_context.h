@@ -1,8 +1,8 @@
 #ifndef TESTS_SUPPORT_GL_CONTEXT_H_
 #define TESTS_SUPPORT_GL_CONTEXT_H_
-// Real OpenGL for tests: freeglut windows on the display DISPLAY names (the private Xvfb of
-// `make test`), rendered by Mesa. Tests call the program's handlers directly and read state
-// back; nothing enters glutMainLoop.
+// Real OpenGL for tests: freeglut windows on the display DISPLAY names (the private Xvfb of `make
+// test`), rendered by Mesa. Tests call the program's handlers directly and read state back; nothing
+// enters glutMainLoop.
 #include <array>
 
 namespace testsupport {
