@@ -43,15 +43,14 @@ template <typename Want, typename Got>
   return sameFloats(want.data(), got.data(), 16);
 }
 
-inline Matrix4 translation(float tx, float ty, float tz) {
+// Matrix4's own translation and rotation, as values.
+inline Matrix4 translation(float x, float y, float z) {
   Matrix4 m;
-  m.setTranslation(tx, ty, tz);
-  return m;
+  return m.setTranslation(x, y, z), m;
 }
 inline Matrix4 rotation(float degrees, Vector3 axis) {
   Matrix4 m;
-  m.setRotation(degrees, axis);
-  return m;
+  return m.setRotation(degrees, axis), m;
 }
 
 }  // namespace testsupport
