@@ -44,11 +44,7 @@ std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
 // shines along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of its normal), and the normal
 // sent with a vertex must be the vertex itself.
 std::vector<Vector3> capturedVertices(int depth) {
-  createGlWindow("icosphere feedback");
-  glDisable(GL_CULL_FACE);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
+  createGlWindow("icosphere feedback");  // a fresh context: no culling, identity projection
   glViewport(-1, -1, 2, 2);
   renderMode = 2;
   lightOn = 1;

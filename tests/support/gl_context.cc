@@ -16,8 +16,7 @@ void initGlut() {
   const char* display = std::getenv("DISPLAY");
   ASSERT_TRUE(display != nullptr && display[0] != '\0') << "GL tests need `make test`'s display";
   int argc = 1;
-  char name[] = "gl-test";
-  char* argv[] = {name, nullptr};
+  char name[] = "gl-test", *argv[] = {name, nullptr};
   glutInit(&argc, argv);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
 }
