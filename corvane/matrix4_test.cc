@@ -10,7 +10,8 @@ using namespace testsupport;
 
 const Vector3 kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
-TEST(Matrix4Test, ConstructorTakesRowsStorageIsColumns) {
+// Each element sums four exact double products left to right, rounding once.
+TEST(Matrix4Test, RowsInColumnsOutAndTheProductInDouble) {
   constexpr Matrix4 identity;
   static_assert(identity.at(0, 0) == 1.0f && identity.at(3, 3) == 1.0f && identity[1] == 0.0f);
   const Matrix4 m(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
@@ -19,10 +20,6 @@ TEST(Matrix4Test, ConstructorTakesRowsStorageIsColumns) {
   Matrix4 loaded;
   loaded.setFromArray(columns);
   EXPECT_TRUE(sameBits(m, loaded));
-}
-
-// Each element sums four exact double products left to right, rounding once.
-TEST(Matrix4Test, ProductIsThisTimesOtherInDouble) {
   Matrix4 t = rotation(30, Vector3(1, 2, 3));
   t.setTranslation(-0.0f, 2.5f, -0.0f);  // overwrites everything, keeps -0
   EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, -0.0f, 0, 1, 0, 2.5f, 0, 0, 1, -0.0f, 0, 0, 0, 1), t));

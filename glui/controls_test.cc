@@ -47,7 +47,9 @@ class ControlsTest : public ::testing::Test {
 // the main window current and restores the panel. A button has no live variable: its callback alone
 // decides on a redisplay. Which controls fire on which input, with real clicks and keys, the
 // toolkit's end-to-end test checks.
-TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) {
+// set_int_limits on a float spinner sets float limits at those whole numbers. The program's changes
+// redisplay without a callback; rejected text changes neither the value nor the field.
+TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRejectJunk) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
   glui.add_radiobutton_to_group(g, "a");
@@ -58,12 +60,7 @@ TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) 
   fake.take();
   UserActions::press(*b);
   EXPECT_EQ(fake.take(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
-}
-
-// set_int_limits on a float spinner sets float limits at those whole numbers. The program's changes
-// redisplay without a callback; rejected text changes neither the value nor the field.
-TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
-  glui.set_main_gfx_window(1);
+  liveInt = 0;
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
   s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);  // 0 wraps to 180
   EXPECT_EQ(liveFloat, 180.0f);

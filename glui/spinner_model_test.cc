@@ -10,7 +10,7 @@ namespace {
 // An int spinner truncates and steps by the rounded speed, at least 1, and ignores a speed of 0; it
 // drags 0.25 per pixel, keeping the fraction until a whole step. A float spinner steps and drags by
 // the speed itself.
-TEST(SpinnerModelTest, StepsAndDrags) {
+TEST(SpinnerModelTest, StepsDragsAndArrowGestures) {
   SpinnerModel i(SpinnerKind::Int);
   i.set(-3.7);
   EXPECT_EQ(i.intValue(), -3);
@@ -53,9 +53,6 @@ TEST(SpinnerModelTest, CommitTextRules) {
   EXPECT_EQ(i.commitText("3.7"), Commit::Rejected);
   EXPECT_EQ(i.commitText(" 7 "), Commit::Changed);
   EXPECT_EQ(i.text(), "7");
-}
-
-TEST(ArrowGestureTest, RepeatsUntilTheThresholdThenDragsFromThePressPoint) {
   ArrowGesture g;
   g.press(+1, 100);
   EXPECT_EQ(g.move(98), 0);  // under the threshold: still repeating
