@@ -29,7 +29,8 @@ std::string errOf(const std::function<void()>& call) {
 
 const Vector3 kOrigin(0, 0, 0), kStart(0, 0, 2.5f), kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
-TEST(CameraTest, ResetTranslateAndAim) {
+// +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v.
+TEST(CameraTest, ResetTranslateAimAndTurnSenseBitForBit) {
   Camera c;
   EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), c));
   c.setHfov(90);
@@ -74,18 +75,14 @@ TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
     EXPECT_TRUE(sameBits(c.nY, camera.n.y));
     EXPECT_EQ(camera.u.y == 0.0f, c.horizontalU) << c.nY;
   }
-}
-
-// +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v.
-TEST(CameraTest, PitchYawAndRollSenseBitForBit) {
-  const float c = 0x1.fd713p-1f, s = 0x1.98eaeep-4f;  // cos and sin of 0.1f
+  const float cs = 0x1.fd713p-1f, sn = 0x1.98eaeep-4f;  // cos and sin of 0.1f
   const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
   Camera pitched, yawed, rolled;
   pitched.pitch(0.1f);
   yawed.yaw(0.1f);
   rolled.roll(static_cast<float>(M_PI / 2));
-  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, c, -s}, {0, s, c}), pitched));
-  EXPECT_TRUE(sameBits(framed(kStart, {c, 0, s}, kY, {-s, 0, c}), yawed));
+  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, cs, -sn}, {0, sn, cs}), pitched));
+  EXPECT_TRUE(sameBits(framed(kStart, {cs, 0, sn}, kY, {-sn, 0, cs}), yawed));
   EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 

@@ -11,7 +11,10 @@ using namespace testsupport;
 const Vector3 kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
 // Each element sums four exact double products left to right, rounding once.
-TEST(Matrix4Test, RowsInColumnsOutAndTheProductInDouble) {
+// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of
+// 0x1.6609bp-20 (1.33e-6). The cosine is of the double angle, the sine of the float-rounded one: at
+// 31.5 degrees each choice changes the last bit.
+TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
   constexpr Matrix4 identity;
   static_assert(identity.at(0, 0) == 1.0f && identity.at(3, 3) == 1.0f && identity[1] == 0.0f);
   const Matrix4 m(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
@@ -37,12 +40,6 @@ TEST(Matrix4Test, RowsInColumnsOutAndTheProductInDouble) {
       {{1, 1e20f, -1e20f, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
        {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1}, 0.0f}};
   for (const auto& c : cases) EXPECT_TRUE(sameBits(c.want, (c.a * c.b).at(0, 0)));
-}
-
-// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of
-// 0x1.6609bp-20 (1.33e-6). The cosine is of the double angle, the sine of the float-rounded one: at
-// 31.5 degrees each choice changes the last bit.
-TEST(Matrix4Test, RotationElementsBitForBit) {
   EXPECT_TRUE(sameBits(0x1.6609bp-20f, rotation(90, kZ).at(0, 0)));
   const float c = 0x1.b48d48p-1f, s = 0x1.0b84ep-1f;
   const Matrix4 z(c, -s, 0, 0, s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);

@@ -73,7 +73,9 @@ std::vector<Vector3> capturedVertices(int depth) {
 // 0.809017) for m14.
 // 20 * 4^3 triangles, each counter-clockwise seen from outside: the right-hand normal of each
 // points away from the origin.
-TEST(IcosphereTest, FirstFaceBitExactInDrawingOrderAndAllOnTheSphereFacingOut) {
+// The length in double, rounded once, is 0.37416574f; summing the squares in float would give the
+// next float up and other quotients.
+TEST(IcosphereTest, FirstFaceBitExactAllOnTheSphereFacingOutAndMidpointsRoundedOnce) {
   const float s = 0.52573108673095703125f, l = 0.850650787353515625f;
   const float a = 0x1.3c6ef2p-2f, b = 0x1.9e377ap-1f;
   const Vector3 p1(s, 0, l), p4(0, l, s), p0(-s, 0, l), m14(a, 0.5f, b), m40(-a, 0.5f, b),
@@ -93,11 +95,6 @@ TEST(IcosphereTest, FirstFaceBitExactInDrawingOrderAndAllOnTheSphereFacingOut) {
   }
   EXPECT_EQ(offSphere, 0);
   EXPECT_EQ(clockwise, 0);
-}
-
-// The length in double, rounded once, is 0.37416574f; summing the squares in float would give the
-// next float up and other quotients.
-TEST(NormalizePointTest, DividesByTheLengthRoundedOnceAndReportsZero) {
   float q[3] = {0.1f, 0.2f, 0.3f}, zero[3] = {0, 0, 0};
   normalizePoint(q);
   const float unit[3] = {0.26726123690605164f, 0.5345224738121033f, 0.8017837405204773f};
