@@ -45,6 +45,15 @@ TEST(CameraTest, ResetTranslateAimAndTurnSenseBitForBit) {
   EXPECT_EQ(errOf([&] { c.translate(0.25f, 0, 0, 1, kOrigin); }), "");
   const float a = 0x1.fd7584p-1f, b = 0x1.979138p-4f;
   EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
+  const float cs = 0x1.fd713p-1f, sn = 0x1.98eaeep-4f;  // cos and sin of 0.1f
+  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
+  Camera pitched, yawed, rolled;
+  pitched.pitch(0.1f);
+  yawed.yaw(0.1f);
+  rolled.roll(static_cast<float>(M_PI / 2));
+  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, cs, -sn}, {0, sn, cs}), pitched));
+  EXPECT_TRUE(sameBits(framed(kStart, {cs, 0, sn}, kY, {-sn, 0, cs}), yawed));
+  EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 
 // The new up keeps the old up's side ("flipped" when it must turn over to do so), even when every
@@ -75,15 +84,6 @@ TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
     EXPECT_TRUE(sameBits(c.nY, camera.n.y));
     EXPECT_EQ(camera.u.y == 0.0f, c.horizontalU) << c.nY;
   }
-  const float cs = 0x1.fd713p-1f, sn = 0x1.98eaeep-4f;  // cos and sin of 0.1f
-  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
-  Camera pitched, yawed, rolled;
-  pitched.pitch(0.1f);
-  yawed.yaw(0.1f);
-  rolled.roll(static_cast<float>(M_PI / 2));
-  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, cs, -sn}, {0, sn, cs}), pitched));
-  EXPECT_TRUE(sameBits(framed(kStart, {cs, 0, sn}, kY, {-sn, 0, cs}), yawed));
-  EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 
 }  // namespace

@@ -10,10 +10,10 @@ using namespace testsupport;
 
 const Vector3 kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
-// Each element sums four exact double products left to right, rounding once.
-// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of
-// 0x1.6609bp-20 (1.33e-6). The cosine is of the double angle, the sine of the float-rounded one: at
-// 31.5 degrees each choice changes the last bit.
+// Each element sums four exact double products left to right, rounding once. Degrees to radians by
+// 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of 0x1.6609bp-20 (1.33e-6).
+// The cosine is of the double angle, the sine of the float-rounded one: at 31.5 degrees each choice
+// changes the last bit.
 TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
   constexpr Matrix4 identity;
   static_assert(identity.at(0, 0) == 1.0f && identity.at(3, 3) == 1.0f && identity[1] == 0.0f);

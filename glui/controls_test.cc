@@ -46,9 +46,9 @@ class ControlsTest : public ::testing::Test {
 // A user's change writes the live variable, redisplays the main window (1), then calls back with
 // the main window current and restores the panel. A button has no live variable: its callback alone
 // decides on a redisplay. Which controls fire on which input, with real clicks and keys, the
-// toolkit's end-to-end test checks.
-// set_int_limits on a float spinner sets float limits at those whole numbers. The program's changes
-// redisplay without a callback; rejected text changes neither the value nor the field.
+// toolkit's end-to-end test checks. set_int_limits on a float spinner sets float limits at those
+// whole numbers. The program's changes redisplay without a callback; rejected text changes neither
+// the value nor the field.
 TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRejectJunk) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);

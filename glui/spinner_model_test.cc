@@ -10,7 +10,7 @@ namespace {
 // An int spinner truncates and steps by the rounded speed, at least 1, and ignores a speed of 0; it
 // drags 0.25 per pixel, keeping the fraction until a whole step. A float spinner steps and drags by
 // the speed itself.
-TEST(SpinnerModelTest, StepsDragsAndArrowGestures) {
+TEST(SpinnerModelTest, StepsAndDrags) {
   SpinnerModel i(SpinnerKind::Int);
   i.set(-3.7);
   EXPECT_EQ(i.intValue(), -3);
@@ -37,8 +37,9 @@ TEST(SpinnerModelTest, StepsDragsAndArrowGestures) {
 }
 
 // NaN would pass every limit comparison; it leaves the value alone. Text that shows the value
-// unedited ("60.37" for 60.3712) does not round it.
-TEST(SpinnerModelTest, CommitTextRules) {
+// unedited ("60.37" for 60.3712) does not round it. An arrow held repeats until the pointer moves
+// past the threshold, then drags counting from the press point.
+TEST(SpinnerModelTest, CommitTextRulesAndArrowGestures) {
   SpinnerModel m(SpinnerKind::Float);
   m.setLimits(LimitKind::Clamp, 0, 100);
   m.set(60.3712f);

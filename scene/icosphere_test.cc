@@ -70,11 +70,9 @@ std::vector<Vector3> capturedVertices(int depth) {
 
 // The first face (1, 4, 0) split once, corner children first, centre last. A midpoint is the double
 // mean rounded to float, then divided by its length (double, rounded to float): (0.309017, 0.5,
-// 0.809017) for m14.
-// 20 * 4^3 triangles, each counter-clockwise seen from outside: the right-hand normal of each
-// points away from the origin.
-// The length in double, rounded once, is 0.37416574f; summing the squares in float would give the
-// next float up and other quotients.
+// 0.809017) for m14. 20 * 4^3 triangles, each counter-clockwise seen from outside: the right-hand
+// normal of each points away from the origin. The length in double, rounded once, is 0.37416574f;
+// summing the squares in float would give the next float up and other quotients.
 TEST(IcosphereTest, FirstFaceBitExactAllOnTheSphereFacingOutAndMidpointsRoundedOnce) {
   const float s = 0.52573108673095703125f, l = 0.850650787353515625f;
   const float a = 0x1.3c6ef2p-2f, b = 0x1.9e377ap-1f;

@@ -38,9 +38,9 @@ class ViewTest : public ::testing::Test {
 
 // The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000, and Corvane keeps in
 // step; the model-view is left current and the identity. display aims at one unit along -n from the
-// eye, not the origin; u is ignored, and no transformation outlives a frame.
-// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves the viewport and the
-// model-view alone until a size within the limit comes, and is noted once however often it comes.
+// eye, not the origin; u is ignored, and no transformation outlives a frame. Up to 16384 pixels a
+// side a window is drawn as it is; a larger one leaves the viewport and the model-view alone until
+// a size within the limit comes, and is noted once however often it comes.
 TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
   glTranslatef(1, 2, 3);
   reshape(800, 400);
