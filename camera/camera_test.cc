@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
+#include <functional>
 #include <string>
 
 #include "tests/support/bits.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-using testsupport::sameBits;
+using namespace testsupport;
 
 Camera framed(Vector3 eye, Vector3 u, Vector3 v, Vector3 n) {
   Camera c;
@@ -21,16 +21,16 @@ Camera framed(Vector3 eye, Vector3 u, Vector3 v, Vector3 n) {
 }
 
 // What the call wrote to standard error, the only stream a camera may use.
-template <typename Call>
-std::string errOf(Call call) {
-  const auto printed = testsupport::capture(call);
+std::string errOf(const std::function<void()>& call) {
+  const auto printed = capture(call);
   EXPECT_EQ(printed.out, "");
   return printed.err;
 }
 
 const Vector3 kOrigin(0, 0, 0), kStart(0, 0, 2.5f), kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
-TEST(CameraTest, ResetTranslateAndAim) {
+// +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v.
+TEST(CameraTest, ResetTranslateAimAndTurnSenseBitForBit) {
   Camera c;
   EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), c));
   c.setHfov(90);
@@ -45,56 +45,45 @@ TEST(CameraTest, ResetTranslateAndAim) {
   EXPECT_EQ(errOf([&] { c.translate(0.25f, 0, 0, 1, kOrigin); }), "");
   const float a = 0x1.fd7584p-1f, b = 0x1.979138p-4f;
   EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
+  const float cs = 0x1.fd713p-1f, sn = 0x1.98eaeep-4f;  // cos and sin of 0.1f
+  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
+  Camera pitched, yawed, rolled;
+  pitched.pitch(0.1f);
+  yawed.yaw(0.1f);
+  rolled.roll(static_cast<float>(M_PI / 2));
+  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, cs, -sn}, {0, sn, cs}), pitched));
+  EXPECT_TRUE(sameBits(framed(kStart, {cs, 0, sn}, kY, {-sn, 0, cs}), yawed));
+  EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 
-// The new up keeps the old up's side ("flipped" when it must turn over to do
-// so), even when every product with the old up is zero.
-TEST(CameraTest, LookAtKeepsAnUpsideDownCameraUpsideDown) {
-  for (Camera c : {framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ), framed(kStart, kX, kZ, {0, -1, 0})}) {
-    EXPECT_EQ(errOf([&] { c.lookAt(kOrigin); }), "flipped\n");
-    EXPECT_TRUE(sameBits(framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ), c));
+// The new up keeps the old up's side ("flipped" when it must turn over to do so), even when every
+// product with the old up is zero. With no direction to look in (eye on the target), or none for
+// the new up (looking straight down the old u), lookAt leaves the camera as it was.
+TEST(CameraTest, LookAtKeepsTheUpSideAndLeavesAnAimlessCameraAlone) {
+  const Camera upsideDown = framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ),
+               onTarget = framed(kOrigin, kX, kY, kZ),
+               downU = framed({0, 2, 0}, kY, {-1, 0, 0}, kZ);
+  const struct { Camera from, to; const char* err; } cases[] = {
+      {upsideDown, upsideDown, "flipped\n"}, {framed(kStart, kX, kZ, {0, -1, 0}), upsideDown,
+      "flipped\n"}, {onTarget, onTarget, ""}, {downU, downU, ""}};
+  for (auto c : cases) {
+    EXPECT_EQ(errOf([&] { c.from.lookAt(kOrigin); }), c.err);
+    EXPECT_TRUE(sameBits(c.to, c.from));
   }
 }
 
-// The old right axis supplies the new up only when the new n is within
-// acos(0.97) of the vertical, tested in double: an n.y of exactly 0.97f (just
-// above 0.97) takes it, the float below takes the world's up, which leaves
-// the new u horizontal. The camera is rolled so that the two differ.
+// The old right axis supplies the new up only when the new n is within acos(0.97) of the vertical,
+// tested in double: an n.y of exactly 0.97f (just above 0.97) takes it, the float below takes the
+// world's up, which leaves the new u horizontal. The camera is rolled so that the two differ.
 TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
-  const struct {
-    float eyeY, nY;
-    bool horizontalU;
-  } cases[] = {{0x1.feb9d2p+1f, 0.97f, false},
-               {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
+  const struct { float eyeY, nY; bool horizontalU; } cases[] = {
+      {0x1.feb9d2p+1f, 0.97f, false}, {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
   for (const auto& c : cases) {
     Camera camera = framed({0, c.eyeY, 1}, {0.8f, 0.6f, 0}, {-0.6f, 0.8f, 0}, kZ);
     EXPECT_EQ(errOf([&] { camera.lookAt(kOrigin); }), "");
     EXPECT_TRUE(sameBits(c.nY, camera.n.y));
     EXPECT_EQ(camera.u.y == 0.0f, c.horizontalU) << c.nY;
   }
-}
-
-// With no direction to look in (eye on the target), or none for the new up
-// (looking straight down the old u), lookAt leaves the camera as it was.
-TEST(CameraTest, LookAtWithoutADirectionKeepsTheFrame) {
-  for (Camera c : {framed(kOrigin, kX, kY, kZ), framed({0, 2, 0}, kY, {-1, 0, 0}, kZ)}) {
-    const Camera before = c;
-    EXPECT_EQ(errOf([&] { c.lookAt(kOrigin); }), "");
-    EXPECT_EQ(std::memcmp(&before, &c, sizeof c), 0);
-  }
-}
-
-// +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v.
-TEST(CameraTest, PitchYawAndRollSenseBitForBit) {
-  const float c = 0x1.fd713p-1f, s = 0x1.98eaeep-4f;  // cos and sin of 0.1f
-  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
-  Camera pitched, yawed, rolled;
-  pitched.pitch(0.1f);
-  yawed.yaw(0.1f);
-  rolled.roll(static_cast<float>(M_PI / 2));
-  EXPECT_TRUE(sameBits(framed(kStart, kX, {0, c, -s}, {0, s, c}), pitched));
-  EXPECT_TRUE(sameBits(framed(kStart, {c, 0, s}, kY, {-s, 0, c}), yawed));
-  EXPECT_TRUE(sameBits(framed(kStart, {-tiny, 1, 0}, {-1, -tiny, -0.0f}, kZ), rolled));
 }
 
 }  // namespace

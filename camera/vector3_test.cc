@@ -21,8 +21,8 @@ TEST(Vector3Test, LengthNormalizeCrossAndScaling) {
   Vector3 zero(0, 0, 0);
   zero.normalize();
   EXPECT_TRUE(std::isnan(zero.x) && std::isnan(zero.y) && std::isnan(zero.z));
-  // One float product e*e rounds 1 + 2^-11 + 2^-24 to 1 + 2^-11; in double
-  // each cross component e*e - 1 keeps its 2^-24.
+  // One float product e*e rounds 1 + 2^-11 + 2^-24 to 1 + 2^-11; in double each cross component e*e
+  // - 1 keeps its 2^-24.
   const float e = 1.0f + 0x1p-12f, want = 0x1p-11f + 0x1p-24f;
   const Vector3 x = Vector3(0, e, 1).cross(Vector3(0, 1, e));
   const Vector3 y = Vector3(1, 0, e).cross(Vector3(e, 0, 1));

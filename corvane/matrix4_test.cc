@@ -3,46 +3,33 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/bits.h"
-#include "tests/support/capture.h"
 
 namespace {
 
-using testsupport::rotation;
-using testsupport::sameBits;
-using testsupport::translation;
+using namespace testsupport;
 
 const Vector3 kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
-TEST(Matrix4Test, ConstructorTakesRowsStorageIsColumnsPrintShowsRows) {
+// Each element sums four exact double products left to right, rounding once. Degrees to radians by
+// 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of 0x1.6609bp-20 (1.33e-6).
+// The cosine is of the double angle, the sine of the float-rounded one: at 31.5 degrees each choice
+// changes the last bit.
+TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
   constexpr Matrix4 identity;
   static_assert(identity.at(0, 0) == 1.0f && identity.at(3, 3) == 1.0f && identity[1] == 0.0f);
   const Matrix4 m(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
   const float columns[16] = {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16};
-  EXPECT_TRUE(testsupport::sameFloats(columns, m.data(), 16));
+  EXPECT_TRUE(sameFloats(columns, m.data(), 16));
   Matrix4 loaded;
   loaded.setFromArray(columns);
   EXPECT_TRUE(sameBits(m, loaded));
-  const auto printed = testsupport::capture([&] { m.print(); });
-  EXPECT_EQ(printed.out,
-            "\n1.000000 2.000000 3.000000 4.000000\n"
-            "5.000000 6.000000 7.000000 8.000000\n"
-            "9.000000 10.000000 11.000000 12.000000\n"
-            "13.000000 14.000000 15.000000 16.000000\n\n");
-  EXPECT_EQ(printed.err, "");
-}
-
-// Each element sums four exact double products left to right, rounding once.
-TEST(Matrix4Test, ProductIsThisTimesOtherInDouble) {
   Matrix4 t = rotation(30, Vector3(1, 2, 3));
   t.setTranslation(-0.0f, 2.5f, -0.0f);  // overwrites everything, keeps -0
   EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, -0.0f, 0, 1, 0, 2.5f, 0, 0, 1, -0.0f, 0, 0, 0, 1), t));
   const Matrix4 r = rotation(90, kZ), rt = r * translation(1, 0, 0);
   EXPECT_TRUE(sameBits(r.at(0, 0), rt.at(0, 3)));
   EXPECT_TRUE(sameBits(r.at(1, 0), rt.at(1, 3)));
-  const struct {
-    Matrix4 a, b;
-    float want;  // element (0, 0)
-  } cases[] = {
+  const struct { Matrix4 a, b; float want; } cases[] = {  // want: element (0, 0) of a * b
       // 2^24 + 1 + 1 is exact in double; float steps would lose both ones.
       {{1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
        {0x1p24f, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1}, 0x1p24f + 2},
@@ -51,16 +38,8 @@ TEST(Matrix4Test, ProductIsThisTimesOtherInDouble) {
        {1 + 0x1p-12f, 0, 0, 0, 1 + 0x1p-11f, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0x1p-24f},
       // 1 + 1e20 - 1e20 + 0: left to right the 1 is absorbed.
       {{1, 1e20f, -1e20f, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-       {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1}, 0.0f},
-  };
+       {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1}, 0.0f}};
   for (const auto& c : cases) EXPECT_TRUE(sameBits(c.want, (c.a * c.b).at(0, 0)));
-}
-
-// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees
-// leaves a cosine of 0x1.6609bp-20 (1.33e-6). The cosine is of the double
-// angle, the sine of the float-rounded one: at 31.5 degrees each choice
-// changes the last bit.
-TEST(Matrix4Test, RotationElementsBitForBit) {
   EXPECT_TRUE(sameBits(0x1.6609bp-20f, rotation(90, kZ).at(0, 0)));
   const float c = 0x1.b48d48p-1f, s = 0x1.0b84ep-1f;
   const Matrix4 z(c, -s, 0, 0, s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);

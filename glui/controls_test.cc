@@ -12,18 +12,14 @@
 
 namespace {
 
-using glui_detail::Commit;
-using glui_detail::UserActions;
+using namespace glui_detail;
 using Log = std::vector<std::string>;
 
-// Records the window calls in order; the panel window (2) starts current, as
-// it is while GLUT delivers a panel event.
+// Records the window calls in order; the panel window (2) starts current, as it is while GLUT
+// delivers a panel event.
 struct FakeWindowOps : glui_detail::WindowOps {
   int current() override { return current_; }
-  void setCurrent(int window) override {
-    current_ = window;
-    log.push_back("set " + std::to_string(window));
-  }
+  void setCurrent(int w) override { log.push_back("set " + std::to_string(current_ = w)); }
   void postRedisplay(int window) override { log.push_back("post " + std::to_string(window)); }
   Log take() { return std::exchange(log, {}); }
   Log log;
@@ -32,32 +28,28 @@ struct FakeWindowOps : glui_detail::WindowOps {
 
 FakeWindowOps* ops = nullptr;
 int liveInt = 0;
-float liveFloat = 0.0f;
+float liveFloat = 0;
 
 // Logs the id, what the live variables hold and which window is current.
 void controlCallback(int id) {
   ops->log.push_back("cb " + std::to_string(id) + " int=" + std::to_string(liveInt) + " float=" +
-                     std::to_string(static_cast<int>(liveFloat)) + " current=" +
-                     std::to_string(ops->current()));
+                     std::to_string(int(liveFloat)) + " current=" + std::to_string(ops->current()));
 }
 
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() : glui("test", &fake) {
-    ops = &fake;
-    liveInt = 0;
-    liveFloat = 0.0f;
-  }
+  ControlsTest() : glui("test", &fake) { ops = &fake; liveInt = 0; liveFloat = 0; }
   FakeWindowOps fake;
   GLUI glui;
 };
 
-// A user's change writes the live variable, redisplays the main window (1),
-// then calls back with the main window current and restores the panel. A
-// button has no live variable: its callback alone decides on a redisplay.
-// Which controls fire on which input, with real clicks and keys, the toolkit's
-// end-to-end test checks.
-TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) {
+// A user's change writes the live variable, redisplays the main window (1), then calls back with
+// the main window current and restores the panel. A button has no live variable: its callback alone
+// decides on a redisplay. Which controls fire on which input, with real clicks and keys, the
+// toolkit's end-to-end test checks. set_int_limits on a float spinner sets float limits at those
+// whole numbers. The program's changes redisplay without a callback; rejected text changes neither
+// the value nor the field.
+TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRejectJunk) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
   glui.add_radiobutton_to_group(g, "a");
@@ -68,13 +60,7 @@ TEST_F(ControlsTest, UserChangeWritesLivePostsMainThenCallsBackWithMainCurrent) 
   fake.take();
   UserActions::press(*b);
   EXPECT_EQ(fake.take(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
-}
-
-// set_int_limits on a float spinner sets float limits at those whole numbers.
-// The program's changes redisplay without a callback; rejected text changes
-// neither the value nor the field.
-TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
-  glui.set_main_gfx_window(1);
+  liveInt = 0;
   GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
   s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);  // 0 wraps to 180
   EXPECT_EQ(liveFloat, 180.0f);
@@ -91,9 +77,8 @@ TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   fake.take();
   // Text longer than the field takes is refused whole, never cut to "0...04".
   for (const std::string& junk : {std::string("abc"), std::string("nan"),
-                                 std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"}) {
+                                 std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"})
     EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
-  }
   EXPECT_EQ(UserActions::fieldText(*s), "60.00");
   EXPECT_TRUE(fake.take().empty());
   EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
@@ -101,13 +86,10 @@ TEST_F(ControlsTest, FloatSpinnerWrapsAndRejectsJunk) {
   // Any number, however large or small, meets the limits like any other.
   GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
   i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
-  const struct {
-    GLUI_Spinner* spinner;
-    std::string text;
-    float value;
-  } numbers[] = {{s, "0", 180},    {s, "1e-400", 180},  {s, "1e38", 10},  {s, "100", 100},
-                 {s, "1e39", 10},  {s, "-1e999", 180},  {i, "4", 4},      {i, "2147483648", 1},
-                 {i, "1e999", 1},  {i, "-1e-400", 8},   {i, std::string(63, '0'), 8}};
+  const struct { GLUI_Spinner* spinner; std::string text; float value; } numbers[] = {
+      {s, "0", 180},      {s, "1e-400", 180}, {s, "1e38", 10},         {s, "100", 100},
+      {s, "1e39", 10},    {s, "-1e999", 180}, {i, "4", 4},             {i, "2147483648", 1},
+      {i, "1e999", 1},    {i, "-1e-400", 8},  {i, std::string(63, '0'), 8}};
   for (const auto& c : numbers) {
     UserActions::commitText(*c.spinner, c.text);
     EXPECT_EQ(c.spinner == s ? liveFloat : float(liveInt), c.value) << c.text;

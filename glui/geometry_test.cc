@@ -10,9 +10,8 @@
 namespace glui_detail {
 namespace {
 
-// The viewer's panel uses embossed panels only; its rectangles are checked on
-// the screen by the end-to-end suite. Text is 7 pixels per character, as in
-// Dear ImGui's default font.
+// The viewer's panel uses embossed panels only; its rectangles are checked on the screen by the
+// end-to-end suite. Text is 7 pixels per character, as in Dear ImGui's default font.
 TEST(GeometryTest, FramedPanelsInsetTheirControlsAndSitBesideTheMainWindow) {
   GLUI glui("kinds");
   glui.add_button_to_panel(glui.add_panel("A very long panel label"), "b");

@@ -7,18 +7,16 @@
 namespace glui_detail {
 namespace {
 
-// An int spinner truncates and steps by the rounded speed, at least 1, and
-// ignores a speed of 0; it drags 0.25 per pixel, keeping the fraction until a
-// whole step. A float spinner steps and drags by the speed itself.
+// An int spinner truncates and steps by the rounded speed, at least 1, and ignores a speed of 0; it
+// drags 0.25 per pixel, keeping the fraction until a whole step. A float spinner steps and drags by
+// the speed itself.
 TEST(SpinnerModelTest, StepsAndDrags) {
   SpinnerModel i(SpinnerKind::Int);
   i.set(-3.7);
   EXPECT_EQ(i.intValue(), -3);
   i.set(0);
-  const struct {
-    float speed;
-    int direction, want;
-  } steps[] = {{2.6f, +1, 3}, {0.2f, -1, 2}, {0.0f, +1, 3}};
+  const struct { float speed; int direction, want; } steps[] = {
+      {2.6f, +1, 3}, {0.2f, -1, 2}, {0.0f, +1, 3}};
   for (const auto& s : steps) {
     i.setSpeed(s.speed);
     i.step(s.direction);
@@ -38,9 +36,10 @@ TEST(SpinnerModelTest, StepsAndDrags) {
   EXPECT_EQ(f.floatValue(), 1.5f);
 }
 
-// NaN would pass every limit comparison; it leaves the value alone. Text
-// that shows the value unedited ("60.37" for 60.3712) does not round it.
-TEST(SpinnerModelTest, CommitTextRules) {
+// NaN would pass every limit comparison; it leaves the value alone. Text that shows the value
+// unedited ("60.37" for 60.3712) does not round it. An arrow held repeats until the pointer moves
+// past the threshold, then drags counting from the press point.
+TEST(SpinnerModelTest, CommitTextRulesAndArrowGestures) {
   SpinnerModel m(SpinnerKind::Float);
   m.setLimits(LimitKind::Clamp, 0, 100);
   m.set(60.3712f);
@@ -55,9 +54,6 @@ TEST(SpinnerModelTest, CommitTextRules) {
   EXPECT_EQ(i.commitText("3.7"), Commit::Rejected);
   EXPECT_EQ(i.commitText(" 7 "), Commit::Changed);
   EXPECT_EQ(i.text(), "7");
-}
-
-TEST(ArrowGestureTest, RepeatsUntilTheThresholdThenDragsFromThePressPoint) {
   ArrowGesture g;
   g.press(+1, 100);
   EXPECT_EQ(g.move(98), 0);  // under the threshold: still repeating

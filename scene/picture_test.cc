@@ -1,6 +1,6 @@
-// What a person sees in the drawing window: frames drawn by reshape and
-// display into a visible window and read back from the X server. How each
-// render control changes the picture, the end-to-end suite checks.
+// What a person sees in the drawing window: frames drawn by reshape and display into a visible
+// window and read back from the X server. How each render control changes the picture, the
+// end-to-end suite checks.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -14,35 +14,28 @@
 
 namespace {
 
-using scenetest::Rgb;
+scenetest::WindowImage frame() {
+  display();
+  return scenetest::grabCurrentWindow(400, 400);
+}
 
-// The drawing window as start-up leaves it: black clear colour, depth test and
-// back-face culling on, wireframe, lighting off, depth 1, camera reset.
-class PictureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testsupport::createGlWindow("scene picture", 400, 400, /*visible=*/true);
-    scenetest::keepCurrentWindowContents();
-    glClearColor(0, 0, 0, 0);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    renderMode = subdivisions = 1;
-    lightOn = 0;
-    hfov = vfov = 60.0f;
-    camera.reset();
-    reshape(400, 400);
-  }
-
-  static scenetest::WindowImage frame() {
-    display();
-    return scenetest::grabCurrentWindow(400, 400);
-  }
-};
-
-// A unit sphere at distance 2.5 through a 60-degree field of view 400 pixels
-// high: 400 / sqrt(2.5^2 - 1) / tan(30 degrees) = 302.4 pixels across. Depth 1
-// is a polyhedron inside the sphere, so its outline is a little smaller.
-TEST_F(PictureTest, StartViewIsACentredSphereAboutThreeHundredPixelsAcrossOnBlack) {
+// From the drawing window as start-up leaves it: black clear colour, depth test and back-face
+// culling on, wireframe, lighting off, depth 1, camera reset. A unit sphere at distance 2.5
+// through a 60-degree field of view 400 pixels high is 400 / sqrt(2.5^2 - 1) / tan(30 degrees) =
+// 302.4 pixels across; depth 1 is a polyhedron inside the sphere, so its outline is a little
+// smaller. Solid and unlit, it is one flat white. Lit, the default light along the view and the
+// default material give many greys from 0.04 (ambient) to 0.84 (facing it).
+TEST(PictureTest, ACentredSphereAboutThreeHundredPixelsAcrossOnBlackWhiteUnlitGreyLit) {
+  testsupport::createGlWindow("scene picture", 400, 400, /*visible=*/true);
+  scenetest::keepCurrentWindowContents();
+  glClearColor(0, 0, 0, 0);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  renderMode = subdivisions = 1;
+  lightOn = 0;
+  hfov = vfov = 60.0f;
+  camera.reset();
+  reshape(400, 400);
   const auto s = frame();
   ASSERT_EQ(s.pixels.size(), 400u * 400u);
   int box[4] = {400, 400, -1, -1};  // left, top, right, bottom of the lit pixels
@@ -59,23 +52,17 @@ TEST_F(PictureTest, StartViewIsACentredSphereAboutThreeHundredPixelsAcrossOnBlac
     EXPECT_NEAR(box[k + 2] - box[k] + 1, 288, 16);  // from 272 to 304
     EXPECT_NEAR((box[k] + box[k + 2] + 1) / 2.0, 200, 1.5);
   }
-}
-
-// Unlit, one flat white. Lit, the default light along the view and the
-// default material give many greys from 0.04 (ambient) to 0.84 (facing it).
-TEST_F(PictureTest, SolidIsFlatWhiteUnlitAndGreysLit) {
   renderMode = 2;
   std::set<int> colours[2];
   for (const int light : {0, 1}) {
     lightOn = light;
-    for (const Rgb& p : frame().pixels) colours[light].insert(p.r << 16 | p.g << 8 | p.b);
+    for (const auto& p : frame().pixels) colours[light].insert(p.r << 16 | p.g << 8 | p.b);
     colours[light].erase(0);
   }
   EXPECT_EQ(colours[0], (std::set<int>{0xffffff}));
   EXPECT_GT(colours[1].size(), 20u);
-  for (const int c : colours[1]) {  // greys from 10 to 215 of 255
+  for (const int c : colours[1])  // greys from 10 to 215 of 255
     EXPECT_TRUE(c == (c & 0xff) * 0x010101 && c >= 0x0a0a0a && c <= 0xd7d7d7) << std::hex << c;
-  }
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// reshape and display against OpenGL's own matrices, read back from a real
-// context.
+// reshape and display against OpenGL's own matrices, read back from a real context.
 #include "scene/view.h"
 
 #include <GL/freeglut.h>
@@ -18,7 +17,7 @@
 
 namespace {
 
-using testsupport::sameBits;
+using namespace testsupport;
 
 std::array<GLint, 4> viewport() {
   std::array<GLint, 4> v;
@@ -29,7 +28,7 @@ std::array<GLint, 4> viewport() {
 class ViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testsupport::createGlWindow("view");
+    createGlWindow("view");
     hfov = 90.0f;
     vfov = 60.0f;
     subdivisions = renderMode = 1;
@@ -37,65 +36,52 @@ class ViewTest : public ::testing::Test {
   }
 };
 
-// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000,
-// and Corvane keeps in step; the model-view is left current and the identity.
-TEST_F(ViewTest, ReshapeSetsTheViewportAndThePerspectiveOfTheFieldsOfView) {
+// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000, and Corvane keeps in
+// step; the model-view is left current and the identity. display aims at one unit along -n from the
+// eye, not the origin; u is ignored, and no transformation outlives a frame. Up to 16384 pixels a
+// side a window is drawn as it is; a larger one leaves the viewport and the model-view alone until
+// a size within the limit comes, and is noted once however often it comes.
+TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
   glTranslatef(1, 2, 3);
   reshape(800, 400);
   EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 800, 400}));
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);
-  EXPECT_TRUE(sameBits(Matrix4(), testsupport::modelViewMatrix()));
-  const auto p = testsupport::projectionMatrix();
+  EXPECT_TRUE(sameBits(Matrix4(), modelViewMatrix()));
+  const auto p = projectionMatrix();
   EXPECT_TRUE(sameBits(corvaneProjection, p));
   reshape(400, 0);
   EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 0}));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(60.0, 1.5, double{0.1f}, 1000.0);
-  EXPECT_TRUE(sameBits(p, testsupport::projectionMatrix()));
+  EXPECT_TRUE(sameBits(p, projectionMatrix()));
   glMatrixMode(GL_MODELVIEW);
-}
-
-// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves
-// the viewport and the model-view alone until a size within the limit comes,
-// and is noted once however often it comes.
-TEST_F(ViewTest, WindowsBeyond16384PixelsASideAreNotDrawn) {
-  const struct {
-    int width, height;
-    bool drawn;
-  } cases[] = {{16384, 16384, true}, {16385, 400, false}, {300, 300, true},
-               {400, 16385, false},  {16384, 1, true}};
-  const std::string err = testsupport::capture([&cases] {
-    for (const auto& c : cases) {
-      const std::array<GLint, 4> resized{0, 0, c.width, c.height};
-      const std::array<GLint, 4> before = viewport();
-      glLoadIdentity();
-      glTranslatef(1, 2, 3);
-      const auto moved = testsupport::modelViewMatrix();
-      reshape(c.width, c.height);
-      display();
-      EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
-      EXPECT_EQ(sameBits(moved, testsupport::modelViewMatrix()), !c.drawn)
-          << c.width << " x " << c.height;
-    }
-  }).err;
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-}
-
-// The centre is one unit along -n from the eye, not the origin; u is ignored,
-// and no transformation outlives a frame.
-TEST_F(ViewTest, DisplayAimsOneUnitInFrontOfTheEye) {
-  reshape(400, 400);
   camera.eye.set(3, 0, 0);
   camera.setAxes({5, 6, 7}, {0, 1, 0}, {1, 0, 0});
   glTranslatef(1, 1, 1);
   display();
-  const auto got = testsupport::modelViewMatrix();
+  const auto got = modelViewMatrix();
   glLoadIdentity();
   gluLookAt(3, 0, 0, 2, 0, 0, 0, 1, 0);
-  EXPECT_TRUE(sameBits(testsupport::modelViewMatrix(), got));
+  EXPECT_TRUE(sameBits(modelViewMatrix(), got));
+  const struct { int width, height; bool drawn; } cases[] = {
+      {16384, 16384, true}, {16385, 400, false}, {300, 300, true}, {400, 16385, false},
+      {16384, 1, true}};
+  const std::string err = capture([&cases] {
+    for (const auto& c : cases) {
+      const std::array<GLint, 4> resized{0, 0, c.width, c.height}, before = viewport();
+      glLoadIdentity();
+      glTranslatef(1, 2, 3);
+      const auto moved = modelViewMatrix();
+      reshape(c.width, c.height);
+      display();
+      EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
+      EXPECT_EQ(sameBits(moved, modelViewMatrix()), !c.drawn) << c.width << " x " << c.height;
+    }
+  }).err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 }  // namespace

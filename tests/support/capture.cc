@@ -6,23 +6,8 @@
 #include <iostream>
 
 namespace testsupport {
-namespace {
 
-void flushAll() {
-  std::cout.flush();
-  std::cerr.flush();
-  std::fflush(nullptr);
-}
-
-std::string drain(std::FILE* file) {
-  std::string text;
-  std::rewind(file);
-  for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
-  std::fclose(file);
-  return text;
-}
-
-}  // namespace
+static void flushAll() { std::cout.flush(), std::cerr.flush(), std::fflush(nullptr); }
 
 Captured capture(const std::function<void()>& body) {
   flushAll();
@@ -34,11 +19,15 @@ Captured capture(const std::function<void()>& body) {
   }
   body();
   flushAll();
+  std::string text[2];
   for (int k = 0; k < 2; ++k) {
     dup2(saved[k], STDOUT_FILENO + k);
     close(saved[k]);
+    std::rewind(files[k]);
+    for (int c; (c = std::fgetc(files[k])) != EOF;) text[k] += static_cast<char>(c);
+    std::fclose(files[k]);
   }
-  return {drain(files[0]), drain(files[1])};
+  return {text[0], text[1]};
 }
 
 }  // namespace testsupport

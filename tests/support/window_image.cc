@@ -25,12 +25,11 @@ WindowImage grabCurrentWindow(int width, int height) {
   if (x == nullptr) return image;
   image.width = width;
   image.height = height;
-  for (int row = 0; row < height; ++row) {
+  for (int row = 0; row < height; ++row)
     for (int col = 0; col < width; ++col) {
       const unsigned long p = XGetPixel(x, col, row);
       image.pixels.push_back({std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
     }
-  }
   XDestroyImage(x);
   return image;
 }

@@ -1,9 +1,7 @@
 #ifndef TESTS_SUPPORT_WINDOW_IMAGE_H_
 #define TESTS_SUPPORT_WINDOW_IMAGE_H_
-
-// The pixels the X server shows in the current GL window: the picture a
-// person sees after the last buffer swap.
-
+// The pixels the X server shows in the current GL window: the picture a person sees after the last
+// buffer swap.
 #include <cstdint>
 #include <vector>
 
@@ -13,21 +11,17 @@ struct Rgb {
   std::uint8_t r, g, b;
   bool black() const { return r == 0 && g == 0 && b == 0; }
 };
-
 struct WindowImage {
   int width = 0, height = 0;
   std::vector<Rgb> pixels;  // row by row from the top
   const Rgb& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
-
-// Backing store, so that windows of tests running beside this one cannot
-// spoil a grab. Call before drawing.
+// Backing store, so that windows of tests running beside this one cannot spoil a grab. Call before
+// drawing.
 void keepCurrentWindowContents();
-
-// Reads the current GL window from the X server after glFinish. Mesa's
-// software driver keeps no readable front buffer, so glReadPixels cannot.
+// Reads the current GL window from the X server after glFinish. Mesa's software driver keeps no
+// readable front buffer, so glReadPixels cannot.
 WindowImage grabCurrentWindow(int width, int height);
 
 }  // namespace scenetest
-
 #endif  // TESTS_SUPPORT_WINDOW_IMAGE_H_
