@@ -21,19 +21,15 @@ std::string outcome(std::vector<std::string> args) {
   const ViewerOptions& o = parsed.options;
   std::string s;
   const auto add = [&s](bool given, const std::string& what) { s += given ? what + " " : ""; };
-  add(o.help, "help");
-  add(o.version, "version");
+  const auto str = [](const char* v) { return std::string(v ? v : ""); };
+  add(o.help, "help"), add(o.version, "version");
   add(o.depth != 0, "depth=" + std::to_string(o.depth));
   add(o.mode != -1, "mode=" + std::to_string(o.mode));
-  add(o.light, "light");
-  add(o.noCull, "no-cull");
+  add(o.light, "light"), add(o.noCull, "no-cull");
   add(o.hasHfov, "hfov=" + std::to_string(o.hfov));
   add(o.hasVfov, "vfov=" + std::to_string(o.vfov));
-  add(o.script, "script=" + std::string(o.script ? o.script : ""));
-  add(o.out, "out=" + std::string(o.out ? o.out : ""));
-  add(o.inspect, "inspect");
-  add(o.world, "world");
-  add(o.geometry, "geometry");
+  add(o.script, "script=" + str(o.script)), add(o.out, "out=" + str(o.out));
+  add(o.inspect, "inspect"), add(o.world, "world"), add(o.geometry, "geometry");
   s += "|";
   for (int i = 1; i < argc; ++i) s += std::string(" ") + argv[i];
   EXPECT_STREQ(argv[0], "viewer");
@@ -42,10 +38,7 @@ std::string outcome(std::vector<std::string> args) {
 }
 
 TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
-  const struct {
-    std::vector<std::string> args;
-    std::string want;
-  } rows[] = {
+  const struct { std::vector<std::string> args; std::string want; } rows[] = {
       {{}, "|"},
       {{"--depth", "3", "--mode", "points", "--light", "--no-cull", "--hfov", "10", "--vfov",
         "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world"},
@@ -74,18 +67,13 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       {{"--help=me"}, "viewer: option '--help' takes no value but got 'me'"},
       {{"--out", "shots"}, "viewer: option '--out' got 'shots' but needs '--script FILE' as well"},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(outcome(row.args), row.want) << testing::PrintToString(row.args);
-  }
+  for (const auto& row : rows) EXPECT_EQ(outcome(row.args), row.want) << row.want;
 
   // Each option's value missing, and values refused: as the next argument
   // and, for our options, after '='.
   const char* const kFov = "a number of degrees from 10 to 180";
-  const struct {
-    std::string option;
-    std::vector<std::string> values;
-    std::string accepted;
-  } refused[] = {
+  const struct { std::string option; std::vector<std::string> values; std::string accepted; }
+  refused[] = {
       {"--depth", {"0", "9", "-1", "3.0", "three", " 3", "", "99999999999999999999", "--light"},
        "a whole number from 1 to 8"},
       {"--mode", {"shaded", "Solid"}, "points, wireframe or solid"},
@@ -102,9 +90,7 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
     for (const std::string& value : r.values) {
       const std::string want = option + "got '" + value + "': expected " + r.accepted;
       EXPECT_EQ(outcome({r.option, value}), want);
-      if (r.option[1] == '-') {
-        EXPECT_EQ(outcome({r.option + "=" + value}), want);
-      }
+      if (r.option[1] == '-') EXPECT_EQ(outcome({r.option + "=" + value}), want);
     }
   }
 }
