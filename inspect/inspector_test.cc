@@ -35,9 +35,7 @@ std::string printedPair(const MatrixPair& pair) {
   std::string text;
   for (const auto* cells : {&pair.openGl, &pair.corvane}) {
     text += "\n";
-    for (int k = 0; k < 16; ++k) {
-      text += std::string((*cells)[k / 4][k % 4].text) + (k % 4 < 3 ? " " : "\n");
-    }
+    for (int k = 0; k < 16; ++k) text += std::string((*cells)[k / 4][k % 4].text) + (k % 4 < 3 ? " " : "\n");
     text += "\n";
   }
   return text;
@@ -53,13 +51,11 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
   // After each real drag the frame's listener has read OpenGL's matrices as
   // the frame left them, leaving the drawing window current and its GL state
   // as it was, and the inspector holds what "?", "P" and "C" print.
-  const struct {
-    int mode, axis, dx, dy, differentCells;  // in the model-views
-  } drags[] = {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
+  const struct { int mode, axis, dx, dy, differentCells; } drags[] =  // in the model-views
+      {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
   for (const auto& d : drags) {
     SCOPED_TRACE(d.dx + 100 * d.dy);
-    navigationMode = d.mode;
-    activeAxis = d.axis;
+    navigationMode = d.mode, activeAxis = d.axis;
     glutSetWindow(windowIds[0]);
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
     motion(200 + d.dx, 200 + d.dy);
@@ -69,8 +65,7 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
     EXPECT_EQ(glutGetWindow(), windowIds[0]);
     GLint mode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    EXPECT_EQ(glGetError(), GLenum{GL_NO_ERROR});
+    EXPECT_TRUE(mode == GL_MODELVIEW && glGetError() == GL_NO_ERROR);
     const InspectorSnapshot& s = inspectorSnapshot();
     EXPECT_EQ(s.frame, frames + 1);
     EXPECT_EQ(s.step.count, &d - drags + 1);  // a motion of no length is a step too
@@ -84,9 +79,7 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
   // Closed as a window manager does, it closes alone under freeglut's default
   // action, which ends the program with exit(0) (a pass, to a test: here an
   // exit fails it); the drawing window's next frame runs without it.
-  std::atexit([] {
-    if (closing) std::_Exit(3);
-  });
+  std::atexit([] { if (closing) std::_Exit(3); });
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
   closing = true;
   glutSetWindow(inspectorWindow());

@@ -32,12 +32,10 @@ bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 
 bool caption(const Rgb& p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
-int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
-          int right = kSize) {
+int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0, int right = kSize) {
   int n = 0;
-  for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y) {
+  for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y)
     for (int x = std::max(left, 0); x < std::min(right, kSize); ++x) n += match(image.at(x, y));
-  }
   return n;
 }
 
@@ -53,8 +51,7 @@ WindowImage frame() {
 bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
   GLdouble modelView[16], projection[16], x, y, z;
   GLint viewport[4];
-  glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelView), glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
   gluProject(p.x, p.y, p.z, modelView, projection, viewport, &x, &y, &z);
   const int cx = static_cast<int>(std::lround(x));
@@ -73,13 +70,11 @@ class WorldPictureTest : public ::testing::Test {
   }
 };
 
-// The start pose, and the camera moved to (0, 2.5, 0) looking down -y.
-TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIs) {
+// The start pose, and the camera moved to (0, 2.5, 0) looking down -y; then
+// the captions for what is not drawn.
+TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIsAndCaptions) {
   for (bool above : {false, true}) {
-    if (above) {
-      camera.eye = Vector3(0, 2.5f, 0);
-      camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
-    }
+    if (above) camera.eye = Vector3(0, 2.5f, 0), camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
     const Vector3 e = camera.eye, u = camera.u, v = camera.v, n = camera.n;
     const WindowImage image = frame();
     EXPECT_TRUE(near(image, e, yellow, 4)) << above;
@@ -90,17 +85,14 @@ TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIs) {
     EXPECT_GT(count(image, caption, kSize - 20), 50);  // near and far, bottom left
     EXPECT_EQ(count(image, caption, 0, kTop), 0);      // same depth as the panel
   }
-}
-
-TEST_F(WorldPictureTest, CaptionsSayWhatIsNotDrawn) {
   // Depth 8 draws the sphere at depth 3, with a caption at the top.
+  camera.reset();
   subdivisions = 3;
   const WindowImage depth3 = frame();
   subdivisions = 8;
   const WindowImage depth8 = frame();
   EXPECT_GT(count(depth8, caption, 0, kTop), 50);
-  EXPECT_EQ(std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop),
-                        sizeof(Rgb) * kSize * (kSize - kTop)), 0);
+  EXPECT_EQ(std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop), sizeof(Rgb) * kSize * (kSize - kTop)), 0);
   // No frustum at Vfov 180, the camera still drawn; a NaN frame: neither.
   vfov = 180.0f;
   const WindowImage wide = frame();
