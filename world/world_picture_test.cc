@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "app/state.h"
 #include "tests/support/gl_context.h"
@@ -23,9 +24,7 @@ namespace {
 using scenetest::Rgb;
 using scenetest::WindowImage;
 using Match = bool (*)(const Rgb&);
-
-constexpr int kSize = 400;
-constexpr int kTop = 24;  // rows of the top caption
+constexpr int kSize = 400, kTop = 24;  // kTop: rows of the top caption
 
 bool yellow(const Rgb& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
 bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
@@ -59,20 +58,12 @@ bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
   return count(image, match, cy - radius, cy + radius + 1, cx - radius, cx + radius + 1) > 0;
 }
 
-class WorldPictureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testsupport::createGlWindow("world picture", kSize, kSize, /*visible=*/true);
-    scenetest::keepCurrentWindowContents();
-    renderMode = 1, lightOn = 0, cullBackFaces = 1, subdivisions = 1;
-    hfov = vfov = 60.0f;
-    camera.reset();
-  }
-};
-
-// The start pose, and the camera moved to (0, 2.5, 0) looking down -y; then
-// the captions for what is not drawn.
-TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIsAndCaptions) {
+TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow) {
+  windowIds[0] = testsupport::createGlWindow("world picture", kSize, kSize, /*visible=*/true);
+  scenetest::keepCurrentWindowContents();
+  renderMode = 1, lightOn = 0, cullBackFaces = 1, subdivisions = 1;
+  hfov = vfov = 60.0f;
+  // The start pose, and the camera moved to (0, 2.5, 0) looking down -y.
   for (bool above : {false, true}) {
     if (above) camera.eye = Vector3(0, 2.5f, 0), camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
     const Vector3 e = camera.eye, u = camera.u, v = camera.v, n = camera.n;
@@ -86,8 +77,7 @@ TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIsAndCaptions) {
     EXPECT_EQ(count(image, caption, 0, kTop), 0);      // same depth as the panel
   }
   // Depth 8 draws the sphere at depth 3, with a caption at the top.
-  camera.reset();
-  subdivisions = 3;
+  camera.reset(), subdivisions = 3;
   const WindowImage depth3 = frame();
   subdivisions = 8;
   const WindowImage depth8 = frame();
@@ -96,31 +86,24 @@ TEST_F(WorldPictureTest, CameraAndFrustumWhereTheCameraIsAndCaptions) {
   // No frustum at Vfov 180, the camera still drawn; a NaN frame: neither.
   vfov = 180.0f;
   const WindowImage wide = frame();
-  EXPECT_EQ(count(wide, orange), 0);
-  EXPECT_GT(count(wide, yellow), 20);
-  vfov = 60.0f;
-  camera.n = Vector3(std::nanf(""), 0, 0);
+  EXPECT_TRUE(count(wide, orange) == 0 && count(wide, yellow) > 20);
+  vfov = 60.0f, camera.n = Vector3(std::nanf(""), 0, 0);
   const WindowImage broken = frame();
   EXPECT_EQ(count(broken, orange) + count(broken, yellow), 0);
-  const auto says = [](FrustumStatus status) {
+  const std::pair<FrustumStatus, std::string> says[] = {
+      {FrustumStatus::kDrawable, "frustum: near 0.1, far 1000 (drawn to 4)"},
+      {FrustumStatus::kTooWide, "no frustum: at Vfov 180 it is infinitely wide"},
+      {FrustumStatus::kDegenerate, "no frustum: degenerate camera axes or clipping"}};
+  for (const auto& [status, want] : says) {
     char text[128];
     frustumCaption(Frustum{status, {}, {}, 4.0f}, 0.1f, 1000.0f, text, sizeof text);
-    return std::string(text);
-  };
-  EXPECT_EQ(says(FrustumStatus::kDrawable), "frustum: near 0.1, far 1000 (drawn to 4)");
-  EXPECT_EQ(says(FrustumStatus::kTooWide), "no frustum: at Vfov 180 it is infinitely wide");
-  EXPECT_EQ(says(FrustumStatus::kDegenerate), "no frustum: degenerate camera axes or clipping");
-}
-
-TEST_F(WorldPictureTest, OpeningKeepsTheCurrentWindowAndTheDrawingWindowsState) {
-  windowIds[0] = glutGetWindow();
+    EXPECT_EQ(text, want);
+  }
+  // Opening leaves the current window and its GL state as they were.
   glEnable(GL_CULL_FACE);
   const int world = openWorldView();
-  EXPECT_NE(world, windowIds[0]);
-  EXPECT_EQ(glutGetWindow(), windowIds[0]);
-  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+  EXPECT_TRUE(world != windowIds[0] && glutGetWindow() == windowIds[0] && glIsEnabled(GL_CULL_FACE));
   glutDestroyWindow(world);
-  glutSetWindow(windowIds[0]);
 }
 
 }  // namespace
