@@ -5,7 +5,6 @@
 #include <cmath>
 
 namespace {
-
 // From the start pose, eye (0, 0, 2.5) looking down -z. Hand-worked: at
 // distance d the half-height is d tan(vfov / 2), the half-width hfov / vfov
 // times that; tan 30 = 0.5773503, tan 22.5 = sqrt(2) - 1 = 0.4142136. The
@@ -34,24 +33,19 @@ TEST(FrustumTest, CornersOfTheNearRectangleAndTheCutEnd) {
 TEST(FrustumTest, NoVolumeAtVfov180OrFromADegenerateCamera) {
   const auto at = [](Vector3 v, Vector3 n, Vector3 eye = Camera().eye) {
     Camera c;
-    c.eye = eye;
-    c.setAxes(Vector3(1, 0, 0), v, n);
+    c.eye = eye, c.setAxes(Vector3(1, 0, 0), v, n);
     return c;
   };
   const Vector3 y(0, 1, 0), z(0, 0, 1);
+  const auto kOk = FrustumStatus::kDrawable, kWide = FrustumStatus::kTooWide, kNo = FrustumStatus::kDegenerate;
   const struct { Camera camera; float vfov, nearPlane, farPlane; FrustumStatus want; } rows[] = {
-      {Camera(), 179, 0.1f, 1000, FrustumStatus::kDrawable},
-      {Camera(), 180, 0.1f, 1000, FrustumStatus::kTooWide},
-      {at(y, z, Vector3(std::nanf(""), 0, 0)), 180, 0.1f, 1000, FrustumStatus::kDegenerate},
-      {at(y, Vector3(0, 0, 0)), 60, 0.1f, 1000, FrustumStatus::kDegenerate},
-      {at(z, z), 60, 0.1f, 1000, FrustumStatus::kDegenerate},  // up along n
-      {Camera(), 60, 0, 1000, FrustumStatus::kDegenerate},
-      {Camera(), 60, 0.1f, 0.1f, FrustumStatus::kDegenerate},
+      {Camera(), 179, 0.1f, 1000, kOk}, {Camera(), 180, 0.1f, 1000, kWide},
+      {at(y, z, Vector3(std::nanf(""), 0, 0)), 180, 0.1f, 1000, kNo}, {at(y, Vector3(0, 0, 0)), 60, 0.1f, 1000, kNo},
+      {at(z, z), 60, 0.1f, 1000, kNo},  // up along n
+      {Camera(), 60, 0, 1000, kNo}, {Camera(), 60, 0.1f, 0.1f, kNo},
   };
-  for (const auto& r : rows) {
-    EXPECT_EQ(viewingVolume(r.camera, 60, r.vfov, r.nearPlane, r.farPlane, 4).status, r.want)
-        << r.vfov << " " << r.nearPlane << " " << r.farPlane << " " << r.camera.n.x;
-  }
+  for (const auto& r : rows)
+    EXPECT_EQ(viewingVolume(r.camera, 60, r.vfov, r.nearPlane, r.farPlane, 4).status, r.want) << &r - rows;
 }
 
 }  // namespace

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 
 namespace {
-
 TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   const Observer start = startObserver();
   // Half a degree per pixel; a drag to the right turns the observer left.
@@ -23,10 +21,8 @@ TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   for (const auto& e : extremes) {
     const Observer o = zoomed(orbited(start, e.dx, e.dy), e.steps);
     EXPECT_TRUE(o.azimuth >= -180.0f && o.azimuth < 180.0f) << e.dx;
-    EXPECT_EQ(o.elevation, e.elevation) << e.dx;
-    EXPECT_EQ(o.distance, e.distance) << e.steps;
+    EXPECT_TRUE(o.elevation == e.elevation && o.distance == e.distance) << e.dx;
     EXPECT_NEAR(observerEye(o).length(), o.distance, 1e-4);
   }
 }
-
 }  // namespace
