@@ -19,9 +19,7 @@ namespace {
 using testsupport::sameBits;
 
 TEST(StartedViewer, StateAfterStartUpFieldOfViewAndResetView) {
-  testsupport::initGlut();
-  startViewer();
-  testsupport::pumpEvents();
+  testsupport::initGlut(), startViewer(), testsupport::pumpEvents();
   glutSetWindow(windowIds[0]);
   EXPECT_GT(windowIds[0], 0);
   EXPECT_EQ((std::vector<int>{renderMode, lightOn, cullBackFaces, subdivisions, navigationMode,
@@ -39,10 +37,8 @@ TEST(StartedViewer, StateAfterStartUpFieldOfViewAndResetView) {
   // The projection's aspect is hfov / vfov, not the window's (400 by 400):
   // cot 15 degrees = 3.7320508, over 90 / 30. The camera keeps the values, and
   // Corvane follows bit for bit.
-  hfov = 90.0f;
-  controlCallback(kHfovId);
-  vfov = 30.0f;
-  controlCallback(kVfovId);
+  hfov = 90.0f, controlCallback(kHfovId);
+  vfov = 30.0f, controlCallback(kVfovId);
   const auto p = testsupport::projectionMatrix();
   EXPECT_FLOAT_EQ(p[0], 1.2440169f);
   EXPECT_FLOAT_EQ(p[5], 3.7320508f);
@@ -56,18 +52,14 @@ TEST(StartedViewer, StateAfterStartUpFieldOfViewAndResetView) {
   // of view handed to the camera and the accumulated Corvane model-view stay.
   activeAxis = 0;
   for (int mode : {0, 1}) {  // a translation, then a rotation
-    navigationMode = mode;
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
-    motion(210, 220);
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
+    navigationMode = mode, mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(210, 220), mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
   }
   camera.setHfov(75.0f);
   const Matrix4 accumulated = corvaneModelView;
   controlCallback(kResetViewId);
-  EXPECT_TRUE(sameBits(Camera(), camera));
-  EXPECT_EQ(camera.hfov, 75.0f);
-  EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
-  EXPECT_FALSE(sameBits(Matrix4(), corvaneModelView));
+  EXPECT_TRUE(sameBits(Camera(), camera) && camera.hfov == 75.0f);
+  EXPECT_TRUE(sameBits(accumulated, corvaneModelView) && !sameBits(Matrix4(), corvaneModelView));
 }
 
 }  // namespace
