@@ -2,9 +2,7 @@
 // error reported with its line (a bad or missing script's exit status and
 // message: tests/script).
 #include "app/script.h"
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

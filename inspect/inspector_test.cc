@@ -33,11 +33,8 @@ std::string printed(unsigned char key) {
 // blank line, its four rows, a blank line.
 std::string printedPair(const MatrixPair& pair) {
   std::string text;
-  for (const auto* cells : {&pair.openGl, &pair.corvane}) {
-    text += "\n";
-    for (int k = 0; k < 16; ++k) text += std::string((*cells)[k / 4][k % 4].text) + (k % 4 < 3 ? " " : "\n");
-    text += "\n";
-  }
+  for (const auto* cells : {&pair.openGl, &pair.corvane})
+    for (int k = 0; k < 16; ++k) text += (k ? "" : "\n") + std::string((*cells)[k / 4][k % 4].text) + (k % 4 < 3 ? " " : k < 15 ? "\n" : "\n\n");
   return text;
 }
 bool closing = false;

@@ -1,10 +1,7 @@
 #include "world/frustum.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 
-namespace {
 // From the start pose, eye (0, 0, 2.5) looking down -z. Hand-worked: at
 // distance d the half-height is d tan(vfov / 2), the half-width hfov / vfov
 // times that; tan 30 = 0.5773503, tan 22.5 = sqrt(2) - 1 = 0.4142136. The
@@ -47,5 +44,3 @@ TEST(FrustumTest, NoVolumeAtVfov180OrFromADegenerateCamera) {
   for (const auto& r : rows)
     EXPECT_EQ(viewingVolume(r.camera, 60, r.vfov, r.nearPlane, r.farPlane, 4).status, r.want) << &r - rows;
 }
-
-}  // namespace

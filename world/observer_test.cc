@@ -1,10 +1,7 @@
 #include "world/observer.h"
-
 #include <gtest/gtest.h>
-
 #include <climits>
 
-namespace {
 TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   const Observer start = startObserver();
   // Half a degree per pixel; a drag to the right turns the observer left.
@@ -25,4 +22,3 @@ TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
     EXPECT_NEAR(observerEye(o).length(), o.distance, 1e-4);
   }
 }
-}  // namespace
