@@ -3,9 +3,7 @@
 // would call it.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
-
 #include <vector>
-
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"

@@ -3,13 +3,10 @@
 // handlers; the drawing window's frames are drawn by calling display() as GLUT
 // does (GLUT draws no hidden window, and other tests' windows may hide it).
 #include "inspect/inspector.h"
-
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <string>
-
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"

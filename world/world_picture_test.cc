@@ -3,17 +3,14 @@
 // OpenGL itself (gluProject with the matrices the frame leaves loaded), not
 // from a second model of the observer's view.
 #include "world/world_picture.h"
-
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 #include <utility>
-
 #include "app/state.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/window_image.h"
