@@ -16,9 +16,7 @@ TEST(CellMatch, MarksEachPairOfCells) {
       {nan, nan, CellMatch::Identical}, {nan, std::nanf("1"), CellMatch::Different},  // both "nan"
       {nan, -nan, CellMatch::Different}, {inf, inf, CellMatch::Identical}, {inf, -inf, CellMatch::Different},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(matchCells(c.openGl, c.corvane), c.want)
+  for (const auto& c : cases)  // the rule is symmetric
+    EXPECT_TRUE(matchCells(c.openGl, c.corvane) == c.want && matchCells(c.corvane, c.openGl) == c.want)
         << printedNumber(c.openGl).text << " vs " << printedNumber(c.corvane).text;
-    EXPECT_EQ(matchCells(c.corvane, c.openGl), c.want) << "the rule is symmetric";
-  }
 }

@@ -43,7 +43,7 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
   testsupport::pumpEvents(20);
   // After each real drag the frame's listener has read OpenGL's matrices as
   // the frame left them, and the inspector holds what "?", "P" and "C" print.
-  // (That it leaves the drawing window's GL calls alone: tests/e2e.)
+  // (That it leaves the drawing window's GL calls alone: e2e_extra_windows.)
   const struct { int mode, axis, dx, dy, differentCells; } drags[] =  // in the model-views
       {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
   for (const auto& d : drags) {
@@ -54,6 +54,7 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
     mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + d.dx, 200 + d.dy);
     const long frames = inspectorSnapshot().frame;
     display();
+    EXPECT_EQ(glutGetWindow(), windowIds[0]);
     const InspectorSnapshot& s = inspectorSnapshot();
     EXPECT_EQ(s.frame, frames + 1);
     EXPECT_EQ(s.step.count, &d - drags + 1);  // a motion of no length is a step too
