@@ -3,9 +3,7 @@
 // would call it.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
-
 #include <vector>
-
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -18,17 +16,9 @@ namespace {
 
 using testsupport::sameBits;
 
-class StartedViewer : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    testsupport::initGlut();
-    startViewer();
-    testsupport::pumpEvents();
-  }
-  void SetUp() override { glutSetWindow(windowIds[0]); }
-};
-
-TEST_F(StartedViewer, StateAfterStartUp) {
+TEST(StartedViewer, StateAfterStartUpFieldOfViewAndResetView) {
+  testsupport::initGlut(), startViewer(), testsupport::pumpEvents();
+  glutSetWindow(windowIds[0]);
   EXPECT_GT(windowIds[0], 0);
   EXPECT_EQ((std::vector<int>{renderMode, lightOn, cullBackFaces, subdivisions, navigationMode,
                               activeAxis, lookAtObject, rotateAboutObject, lastMouseX, lastMouseY,
@@ -40,50 +30,34 @@ TEST_F(StartedViewer, StateAfterStartUp) {
                                 vfovSpinner->get_float_val(), nearPlane, farPlane, translateStep,
                                 rotateStep, camera.eyeZ(), camera.hfov, camera.vfov}),
             (std::vector<float>{60, 60, 60, 60, 0.1f, 1000, 0.1f, 0.08726639f, 2.5f, 0, 0}));
-  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-  EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-}
+  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_DEPTH_TEST));
 
-// The projection's aspect is hfov / vfov, not the window's (400 by 400):
-// cot 15 degrees = 3.7320508, over 90 / 30. The camera keeps the values, and
-// Corvane follows bit for bit.
-TEST_F(StartedViewer, FieldOfViewChangesRebuildTheProjection) {
-  hfov = 90.0f;
-  controlCallback(kHfovId);
-  vfov = 30.0f;
-  controlCallback(kVfovId);
+  // The projection's aspect is hfov / vfov, not the window's (400 by 400):
+  // cot 15 degrees = 3.7320508, over 90 / 30. The camera keeps the values, and
+  // Corvane follows bit for bit.
+  hfov = 90.0f, controlCallback(kHfovId);
+  vfov = 30.0f, controlCallback(kVfovId);
   const auto p = testsupport::projectionMatrix();
   EXPECT_FLOAT_EQ(p[0], 1.2440169f);
   EXPECT_FLOAT_EQ(p[5], 3.7320508f);
   EXPECT_TRUE(sameBits(corvaneProjection, p));
-  EXPECT_EQ(camera.hfov, 90.0f);
-  EXPECT_EQ(camera.vfov, 30.0f);
+  EXPECT_TRUE(camera.hfov == 90.0f && camera.vfov == 30.0f);
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);
-  hfov = vfov = 60.0f;
-  controlCallback(kHfovId);
-}
 
-// Reset View after real drags puts back the eye and frame only: the fields of
-// view handed to the camera and the accumulated Corvane model-view stay.
-TEST_F(StartedViewer, ResetViewRestoresTheCameraOnly) {
+  // Reset View after real drags puts back the eye and frame only: the fields
+  // of view handed to the camera and the accumulated Corvane model-view stay.
   activeAxis = 0;
   for (int mode : {0, 1}) {  // a translation, then a rotation
-    navigationMode = mode;
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
-    motion(210, 220);
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
+    navigationMode = mode, mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(210, 220), mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
   }
   camera.setHfov(75.0f);
   const Matrix4 accumulated = corvaneModelView;
   controlCallback(kResetViewId);
-  EXPECT_TRUE(sameBits(Camera(), camera));
-  EXPECT_EQ(camera.hfov, 75.0f);
-  EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
-  EXPECT_FALSE(sameBits(Matrix4(), corvaneModelView));
-  navigationMode = 0;
-  activeAxis = 2;
+  EXPECT_TRUE(sameBits(Camera(), camera) && camera.hfov == 75.0f);
+  EXPECT_TRUE(sameBits(accumulated, corvaneModelView) && !sameBits(Matrix4(), corvaneModelView));
 }
 
 }  // namespace

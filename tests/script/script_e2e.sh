@@ -1,21 +1,15 @@
 #!/bin/sh
-# Session scripts end to end, under scripts/with-xvfb, run in this folder.
-# script_e2e.sh VIEWER NAME STATUS [OPTION...]: VIEWER --script NAME.script
-#   [OPTION...] prints NAME.out (both streams, as on a terminal) and exits
-#   with STATUS; a bad script (2) is refused with no display at all.
-# script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer
-#   waits in each snap until its pipe is read. While it waits in "hold" the
-#   live drawing window is grabbed: "state" must hold both windows side by
-#   side, its left part equal to that grab.
+# script_e2e.sh VIEWER NAME STATUS [OPTION...]: VIEWER --script NAME.script [OPTION...]
+#   prints NAME.out (both streams) and exits with STATUS; a bad script (2) needs no display.
+# script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer waits in each
+#   snap until its pipe is read. While it waits in "hold" the live drawing window is grabbed:
+#   "state" must hold both windows side by side, its left part equal to that grab.
 set -u
-viewer=$1 name=$2
-tmp=$(mktemp -d)
+viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $name: $*" >&2; exit 1; }
-
 if [ "$name" != snapshot ]; then
-  want=$3
-  shift 3
+  want=$3 && shift 3
   [ "$want" != 2 ] || unset DISPLAY
   "$viewer" --script "$name.script" "$@" >"$tmp/out" 2>&1 </dev/null
   status=$?
