@@ -12,7 +12,7 @@ namespace {
 enum class Kind { Help, Version, Depth, Mode, Light, NoCull, Hfov, Vfov, Script, Out, Inspect,
                   World, Display, Geometry, XFlag };
 
-struct OptionSpec {
+struct OptionRule {
   const char* name;
   Kind kind;
   // What a value may be, for messages; nullptr for options without a value.
@@ -22,7 +22,7 @@ struct OptionSpec {
 constexpr char kDepthRange[] = "a whole number from 1 to 8";
 constexpr char kFovRange[] = "a number of degrees from 10 to 180";
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"--help", Kind::Help, nullptr},
     {"-h", Kind::Help, nullptr},
     {"--version", Kind::Version, nullptr},
@@ -113,13 +113,13 @@ class Parser {
 
   // Stores the value of a valued option; false (with the message) when the
   // value is not acceptable.
-  bool take(const OptionSpec& spec, const char* value) {
+  bool take(const OptionRule& rule, const char* value) {
     ViewerOptions& o = result_->options;
     long whole = 0;
     double number = 0.0;
-    switch (spec.kind) {
+    switch (rule.kind) {
       case Kind::Depth:
-        if (!parseWhole(value, &whole) || whole < 1 || whole > 8) return badValue(spec, value);
+        if (!parseWhole(value, &whole) || whole < 1 || whole > 8) return badValue(rule, value);
         o.depth = static_cast<int>(whole);
         return true;
       case Kind::Mode:
@@ -129,27 +129,27 @@ class Parser {
             return true;
           }
         }
-        return badValue(spec, value);
+        return badValue(rule, value);
       case Kind::Hfov:
       case Kind::Vfov: {
         if (!parseDecimal(value, &number) || number < 10.0 || number > 180.0) {
-          return badValue(spec, value);
+          return badValue(rule, value);
         }
-        const bool h = spec.kind == Kind::Hfov;
+        const bool h = rule.kind == Kind::Hfov;
         (h ? o.hasHfov : o.hasVfov) = true;
         (h ? o.hfov : o.vfov) = static_cast<float>(number);
         return true;
       }
       case Kind::Script:
       case Kind::Out:
-        if (*value == '\0') return badValue(spec, value);
-        (spec.kind == Kind::Script ? o.script : o.out) = value;
+        if (*value == '\0') return badValue(rule, value);
+        (rule.kind == Kind::Script ? o.script : o.out) = value;
         return true;
       case Kind::Display:
-        return *value != '\0' || badValue(spec, value);
+        return *value != '\0' || badValue(rule, value);
       case Kind::Geometry:
         o.geometry = true;
-        return isGeometry(value) || badValue(spec, value);
+        return isGeometry(value) || badValue(rule, value);
       default:
         return true;
     }
@@ -177,18 +177,18 @@ class Parser {
     return false;
   }
 
-  bool badValue(const OptionSpec& spec, const char* value) {
-    return fail("viewer: option '%s' got '%s': expected %s", spec.name, value, spec.accepted);
+  bool badValue(const OptionRule& rule, const char* value) {
+    return fail("viewer: option '%s' got '%s': expected %s", rule.name, value, rule.accepted);
   }
 
  private:
   ParsedCommandLine* result_;
 };
 
-const OptionSpec* findOption(const char* name, size_t length) {
-  for (const OptionSpec& spec : kOptions) {
-    if (std::strlen(spec.name) == length && std::strncmp(spec.name, name, length) == 0) {
-      return &spec;
+const OptionRule* findOption(const char* name, size_t length) {
+  for (const OptionRule& rule : kOptions) {
+    if (std::strlen(rule.name) == length && std::strncmp(rule.name, name, length) == 0) {
+      return &rule;
     }
   }
   return nullptr;
@@ -209,28 +209,28 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     // "--name=value" splits at the first '='; X options never do.
     const char* equals = arg[1] == '-' ? std::strchr(arg, '=') : nullptr;
     const size_t nameLength = equals ? static_cast<size_t>(equals - arg) : std::strlen(arg);
-    const OptionSpec* spec = findOption(arg, nameLength);
-    if (spec == nullptr) {
+    const OptionRule* rule = findOption(arg, nameLength);
+    if (rule == nullptr) {
       parser.fail("viewer: unknown option '%.*s'", static_cast<int>(nameLength), arg);
       break;
     }
-    if (spec->accepted == nullptr) {
+    if (rule->accepted == nullptr) {
       if (equals) {
-        parser.fail("viewer: option '%s' takes no value but got '%s'", spec->name, equals + 1);
+        parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name, equals + 1);
         break;
       }
-      parser.set(spec->kind);
-      if (isXOption(spec->kind)) argv[kept++] = argv[i];
-      if (spec->kind == Kind::Help || spec->kind == Kind::Version) break;
+      parser.set(rule->kind);
+      if (isXOption(rule->kind)) argv[kept++] = argv[i];
+      if (rule->kind == Kind::Help || rule->kind == Kind::Version) break;
       continue;
     }
     const char* value = equals ? equals + 1 : (i + 1 < *argc ? argv[i + 1] : nullptr);
     if (value == nullptr) {
-      parser.fail("viewer: option '%s' needs a value: %s", spec->name, spec->accepted);
+      parser.fail("viewer: option '%s' needs a value: %s", rule->name, rule->accepted);
       break;
     }
-    if (!parser.take(*spec, value)) break;
-    if (isXOption(spec->kind)) {
+    if (!parser.take(*rule, value)) break;
+    if (isXOption(rule->kind)) {
       char* name = argv[i];
       char* given = argv[i + 1];
       argv[kept++] = name;
