@@ -27,7 +27,7 @@ const char* displayArgument(int argc, char** argv) {
 int lostDisplay(Display*) {
   std::fprintf(stderr, "viewer: lost the connection to the X display \"%s\"\n",
                displayName);
-  std::quick_exit(kDisplayExitStatus);
+  std::quick_exit(kExitDisplay);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void exitUnlessDisplayOpens(int argc, char** argv) {
                    "for the headless tour\n",
                    displayName);
     }
-    std::exit(kDisplayExitStatus);
+    std::exit(kExitDisplay);
   }
   XCloseDisplay(display);
 }

@@ -10,6 +10,8 @@
 // value where they need one and otherwise left for glutInit exactly as given.
 // Values are taken as written: never wrapped or clamped into range.
 
+#include "app/exit_status.h"
+
 // What the command line asks for. "Not given" leaves the panel's start value.
 struct ViewerOptions {
   bool help = false;
@@ -29,12 +31,6 @@ struct ViewerOptions {
   bool geometry = false;    // -geometry was given (freeglut reads its value)
 };
 
-// Exit statuses of the program.
-constexpr int kExitQuit = 0;           // "Quit", --help, --version
-constexpr int kExitEscape = 1;         // Esc
-constexpr int kExitUsage = 2;          // a bad command line (or script)
-constexpr int kExitSnapshot = 3;       // a snapshot could not be written
-constexpr int kExitDisplay = 4;        // the X display cannot be opened or was lost
 
 struct ParsedCommandLine {
   ViewerOptions options;

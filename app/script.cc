@@ -8,6 +8,7 @@
 #include <sstream>
 #include <utility>
 
+#include "app/exit_status.h"
 #include "app/panel_labels.h"
 
 namespace {
@@ -298,13 +299,13 @@ Script loadScript(const std::string& path) {
   }
   if (readError != 0) {
     std::cerr << path << ": cannot read the script: " << std::strerror(readError) << std::endl;
-    std::exit(2);
+    std::exit(kExitUsage);
   }
   Script script = parseScript(text, path);
   for (const std::string& error : script.errors) std::cerr << error << '\n';
   if (!script.errors.empty()) {
     std::cerr.flush();
-    std::exit(2);
+    std::exit(kExitUsage);
   }
   return script;
 }

@@ -20,6 +20,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "app/exit_status.h"
 #include "app/panel.h"
 #include "app/snapshot.h"
 #include "app/state.h"
@@ -204,7 +205,7 @@ void runSnap(const ScriptCommand& c, const std::string& outDir) {
   const std::string reason = folderError ? folderError.message() : std::strerror(errno);
   std::fflush(stdout);
   std::cerr << "viewer: cannot write the snapshot " << path << ": " << reason << std::endl;
-  std::exit(3);
+  std::exit(kExitSnapshot);
 }
 
 void run(const ScriptCommand& c, const std::string& outDir) {
@@ -254,5 +255,5 @@ void runScript(const Script& script, const std::string& outDir,
     settle();
   }
   std::fflush(stdout);
-  std::exit(0);
+  std::exit(kExitQuit);
 }
