@@ -29,6 +29,7 @@
 #include "glui/geometry.h"
 #include "glui/imgui_context.h"
 #include "inspect/inspector_view.h"
+#include "scene/close_alone.h"
 #include "scene/view.h"
 
 namespace {
@@ -175,17 +176,10 @@ void onEntry(int state) {
   glutPostRedisplay();
 }
 
-void restoreCloseAction(int action) { glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, action); }
-
 // freeglut runs this with the inspector current, while it destroys the
-// window. Its default action after a window is closed is to end the program;
-// it reads the action only after this callback returns, so the action is
-// switched to "continue" here and put back by a timer that fires in the same
-// turn of the event loop.
+// window.
 void onClose() {
-  const int action = glutGet(GLUT_ACTION_ON_WINDOW_CLOSE);
-  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
-  glutTimerFunc(0, restoreCloseAction, action);
+  closeThisWindowAlone();
   glui_detail::destroyWindowContext(context);
   context = nullptr;
   window = 0;

@@ -9,6 +9,7 @@
 #include <GL/freeglut.h>
 
 #include "app/state.h"
+#include "scene/close_alone.h"
 #include "scene/view.h"
 #include "world/observer.h"
 #include "world/world_picture.h"
@@ -25,7 +26,6 @@ int height = kWorldSize;
 bool dragging = false;
 int lastX = 0;
 int lastY = 0;
-int closeActionToRestore = GLUT_ACTION_EXIT;
 
 void onDisplay() {
   drawWorldPicture(observer, width, height);
@@ -73,19 +73,10 @@ void followScene() {
   if (worldWindow != 0) glutPostWindowRedisplay(worldWindow);
 }
 
-void restoreCloseAction(int) { glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, closeActionToRestore); }
-
-// freeglut ends the whole program after a window is closed when the close
-// action is GLUT_ACTION_EXIT, which the drawing window and the panel rely
-// on. It reads the action only after this callback, so for this window alone
-// the action becomes "continue"; a zero-delay timer, which runs before the
-// next input event is handled, restores it.
 void onClose() {
   worldWindow = 0;
   dragging = false;
-  closeActionToRestore = glutGet(GLUT_ACTION_ON_WINDOW_CLOSE);
-  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
-  glutTimerFunc(0, restoreCloseAction, 0);
+  closeThisWindowAlone();
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#ifndef SCENE_CLOSE_ALONE_H_
+#define SCENE_CLOSE_ALONE_H_
+
+// For the close callback (glutCloseFunc) of an opt-in extra window: closing
+// it closes only it. freeglut ends the whole program after a window is
+// closed while its close action is GLUT_ACTION_EXIT, which the drawing
+// window and the panel rely on. It reads the action only after the close
+// callback returns, so this switches the action to "continue" and a
+// zero-delay timer, which runs before the next input event is handled, puts
+// the previous action back.
+void closeThisWindowAlone();
+
+#endif  // SCENE_CLOSE_ALONE_H_
