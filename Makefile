@@ -14,7 +14,7 @@ BUILD_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev \
                   libgl-dev libgl1-mesa-dri libimgui-dev \
                   libx11-dev libstb-dev
 TEST_PACKAGES  := libgtest-dev xvfb xdotool x11-utils apitrace \
-                  imagemagick python3 procps
+                  imagemagick python3 procps clang-format
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGES       := $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES)
 
@@ -29,7 +29,7 @@ SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0 \
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test test-asan bench install clean
+.PHONY: deps build run test test-asan format format-check bench install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -50,12 +50,22 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 run: build
 	@scripts/run-viewer $(BUILD_DIR)
 
-test: build
+test: format-check build
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DVIEWER_SANITIZE=ON -DVIEWER_WERROR=$(WERROR)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	scripts/with-xvfb ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	$(SANITIZER_ENV) scripts/with-xvfb ctest --test-dir $(ASAN_DIR) --output-on-failure \
 	  -j $(JOBS) -L 'unit|e2e'
+
+# Every C++ file git tracks, in the style of .clang-format: `make format`
+# applies it, `make test` fails on any file that differs.
+CXX_SOURCES = $(shell git ls-files '*.cc' '*.h')
+
+format: deps
+	clang-format -i $(CXX_SOURCES)
+
+format-check: deps
+	@clang-format --dry-run -Werror $(CXX_SOURCES) && echo "clang-format: every C++ file is formatted"
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DVIEWER_BENCH=ON -DBUILD_TESTING=OFF

@@ -25,8 +25,7 @@ const char* displayArgument(int argc, char** argv) {
 // quick_exit, not exit: the GL libraries' exit handlers would talk to the
 // dead server again and print a stray "MIT-SHM" line.
 int lostDisplay(Display*) {
-  std::fprintf(stderr, "viewer: lost the connection to the X display \"%s\"\n",
-               displayName);
+  std::fprintf(stderr, "viewer: lost the connection to the X display \"%s\"\n", displayName);
   std::quick_exit(kExitDisplay);
 }
 

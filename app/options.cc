@@ -9,8 +9,23 @@
 
 namespace {
 
-enum class Kind { Help, Version, Depth, Mode, Light, NoCull, Hfov, Vfov, Script, Out, Inspect,
-                  World, Display, Geometry, XFlag };
+enum class Kind {
+  Help,
+  Version,
+  Depth,
+  Mode,
+  Light,
+  NoCull,
+  Hfov,
+  Vfov,
+  Script,
+  Out,
+  Inspect,
+  World,
+  Display,
+  Geometry,
+  XFlag
+};
 
 struct OptionRule {
   const char* name;
@@ -158,13 +173,26 @@ class Parser {
   void set(Kind kind) {
     ViewerOptions& o = result_->options;
     switch (kind) {
-      case Kind::Help: o.help = true; break;
-      case Kind::Version: o.version = true; break;
-      case Kind::Light: o.light = true; break;
-      case Kind::NoCull: o.noCull = true; break;
-      case Kind::Inspect: o.inspect = true; break;
-      case Kind::World: o.world = true; break;
-      default: break;
+      case Kind::Help:
+        o.help = true;
+        break;
+      case Kind::Version:
+        o.version = true;
+        break;
+      case Kind::Light:
+        o.light = true;
+        break;
+      case Kind::NoCull:
+        o.noCull = true;
+        break;
+      case Kind::Inspect:
+        o.inspect = true;
+        break;
+      case Kind::World:
+        o.world = true;
+        break;
+      default:
+        break;
     }
   }
 

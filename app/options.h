@@ -16,21 +16,20 @@
 struct ViewerOptions {
   bool help = false;
   bool version = false;
-  int depth = 0;            // 1..8; 0 when not given
-  int mode = -1;            // 0 points, 1 wireframe, 2 solid; -1 when not given
-  bool light = false;       // tick "Light On/Off"
-  bool noCull = false;      // untick "Backface culling"
+  int depth = 0;        // 1..8; 0 when not given
+  int mode = -1;        // 0 points, 1 wireframe, 2 solid; -1 when not given
+  bool light = false;   // tick "Light On/Off"
+  bool noCull = false;  // untick "Backface culling"
   bool hasHfov = false;
-  float hfov = 0.0f;        // degrees, 10..180, when hasHfov
+  float hfov = 0.0f;  // degrees, 10..180, when hasHfov
   bool hasVfov = false;
-  float vfov = 0.0f;        // degrees, 10..180, when hasVfov
+  float vfov = 0.0f;             // degrees, 10..180, when hasVfov
   const char* script = nullptr;  // --script FILE, pointing into argv
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
-  bool geometry = false;    // -geometry was given (freeglut reads its value)
+  bool geometry = false;  // -geometry was given (freeglut reads its value)
 };
-
 
 struct ParsedCommandLine {
   ViewerOptions options;

@@ -36,7 +36,10 @@ std::string outcome(std::vector<std::string> args) {
 }
 
 TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
-  const struct { std::vector<std::string> args; std::string want; } rows[] = {
+  const struct {
+    std::vector<std::string> args;
+    std::string want;
+  } rows[] = {
       {{}, "|"},
       {{"--depth", "3", "--mode", "points", "--light", "--no-cull", "--hfov", "10", "--vfov",
         "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world"},
@@ -44,19 +47,26 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
        "inspect world |"},
       {{"--out=o", "--mode=wireframe", "--depth=8", "--hfov=72.3", "--vfov=.3e2", "--script=s"},
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
-      {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"}, {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
-      {{"--help"}, "help |"}, {{"-h", "--bogus"}, "help |"},
-      {{"--version", "--depth"}, "version |"}, {{"--help", "--out", "x"}, "help |"},
+      {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},
+      {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
+      {{"--help"}, "help |"},
+      {{"-h", "--bogus"}, "help |"},
+      {{"--version", "--depth"}, "version |"},
+      {{"--help", "--out", "x"}, "help |"},
       // X options keep their order and values; ours are taken out.
       {{"-display", ":7", "--light", "-iconic", "--depth", "2", "-sync", "-gldebug", "-direct",
         "-indirect", "-geometry", "300"},
        "depth=2 light geometry | -display :7 -iconic -sync -gldebug -direct -indirect "
        "-geometry 300"},
-      {{"-geometry", "600x500-0-0", "-geometry", "=+10+20"}, "geometry | -geometry 600x500-0-0 -geometry =+10+20"},
-      {{"--bogus=1"}, "viewer: unknown option '--bogus'"}, {{"--"}, "viewer: unknown option '--'"},
+      {{"-geometry", "600x500-0-0", "-geometry", "=+10+20"},
+       "geometry | -geometry 600x500-0-0 -geometry =+10+20"},
+      {{"--bogus=1"}, "viewer: unknown option '--bogus'"},
+      {{"--"}, "viewer: unknown option '--'"},
       {{"--bogus", "--help"}, "viewer: unknown option '--bogus'"},
-      {{"-display=:1"}, "viewer: unknown option '-display=:1'"}, {{"-help"}, "viewer: unknown option '-help'"},
-      {{"-"}, "viewer: unexpected argument '-'"}, {{"scene.txt"}, "viewer: unexpected argument 'scene.txt'"},
+      {{"-display=:1"}, "viewer: unknown option '-display=:1'"},
+      {{"-help"}, "viewer: unknown option '-help'"},
+      {{"-"}, "viewer: unexpected argument '-'"},
+      {{"scene.txt"}, "viewer: unexpected argument 'scene.txt'"},
       {{"--light=1"}, "viewer: option '--light' takes no value but got '1'"},
       {{"--no-cull="}, "viewer: option '--no-cull' takes no value but got ''"},
       {{"--help=me"}, "viewer: option '--help' takes no value but got 'me'"},
@@ -66,13 +76,19 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
   // Each option's value missing, and values refused: as the next argument
   // and, for our options, after '='.
   const char* const kFov = "a number of degrees from 10 to 180";
-  const struct { std::string option; std::vector<std::string> values; std::string accepted; }
-  refused[] = {
-      {"--depth", {"0", "9", "-1", "3.0", "three", " 3", "", "99999999999999999999", "--light"},
+  const struct {
+    std::string option;
+    std::vector<std::string> values;
+    std::string accepted;
+  } refused[] = {
+      {"--depth",
+       {"0", "9", "-1", "3.0", "three", " 3", "", "99999999999999999999", "--light"},
        "a whole number from 1 to 8"},
-      {"--mode", {"shaded", "Solid"}, "points, wireframe or solid"}, {"--hfov", {"9.99", "180.01", ""}, kFov},
+      {"--mode", {"shaded", "Solid"}, "points, wireframe or solid"},
+      {"--hfov", {"9.99", "180.01", ""}, kFov},
       {"--vfov", {"5", "nan", "inf", "1e999", "0x1e", "30deg", "3e1 "}, kFov},
-      {"--script", {""}, "a file name"}, {"--out", {""}, "a directory name"},
+      {"--script", {""}, "a file name"},
+      {"--out", {""}, "a directory name"},
       {"-display", {""}, "an X display name such as :0"},
       {"-geometry", {"big", "400x", "+10"}, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
   };
@@ -82,7 +98,9 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
     for (const std::string& value : r.values) {
       const std::string want = option + "got '" + value + "': expected " + r.accepted;
       EXPECT_EQ(outcome({r.option, value}), want);
-      if (r.option[1] == '-') { EXPECT_EQ(outcome({r.option + "=" + value}), want); }
+      if (r.option[1] == '-') {
+        EXPECT_EQ(outcome({r.option + "=" + value}), want);
+      }
     }
   }
 }

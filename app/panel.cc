@@ -41,8 +41,8 @@ void addRenderModeControls(GLUI* glui) {
       {panel_label::kPoints.text, panel_label::kWireframe.text, panel_label::kSolid.text}, 1);
 
   lightOn = 0;
-  lightCheckbox = glui->add_checkbox_to_panel(renderModePanel, panel_label::kLight.text,
-                                              &lightOn, kLightOrSubdivisionsId, controlCallback);
+  lightCheckbox = glui->add_checkbox_to_panel(renderModePanel, panel_label::kLight.text, &lightOn,
+                                              kLightOrSubdivisionsId, controlCallback);
 
   // The panel window was created in between; culling belongs to the drawing
   // window's context.

@@ -37,11 +37,11 @@ inline constexpr ControlLabel kQuit{"Quit", ControlKind::Button};
 
 // Every control of the panel, in the order the panel shows them.
 inline constexpr ControlLabel kPanelControls[] = {
-    panel_label::kPoints,    panel_label::kWireframe,    panel_label::kSolid,
-    panel_label::kLight,     panel_label::kCulling,      panel_label::kSubdivisions,
-    panel_label::kHfov,      panel_label::kVfov,         panel_label::kTranslate,
-    panel_label::kRotate,    panel_label::kLookAtObject, panel_label::kAxisX,
-    panel_label::kAxisY,     panel_label::kAxisZ,        panel_label::kResetView,
+    panel_label::kPoints, panel_label::kWireframe,    panel_label::kSolid,
+    panel_label::kLight,  panel_label::kCulling,      panel_label::kSubdivisions,
+    panel_label::kHfov,   panel_label::kVfov,         panel_label::kTranslate,
+    panel_label::kRotate, panel_label::kLookAtObject, panel_label::kAxisX,
+    panel_label::kAxisY,  panel_label::kAxisZ,        panel_label::kResetView,
     panel_label::kQuit,
 };
 

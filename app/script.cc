@@ -56,8 +56,8 @@ std::string labelsOfKind(ControlKind kind) {
 bool validFileName(const std::string& name) {
   if (name.empty() || name[0] == '.') return false;
   for (char c : name) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                       (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '-' || c == '_';
     if (!plain) return false;
   }
   return true;

@@ -110,9 +110,8 @@ bool findIn(const GLUI_Panel& panel, const char* label, FoundControl& found) {
 template <typename T>
 T& control(const char* label, FoundControl* found = nullptr) {
   FoundControl f;
-  T* typed = findIn(UserActions::top(*controlPanel), label, f)
-                 ? dynamic_cast<T*>(f.control)
-                 : nullptr;
+  T* typed =
+      findIn(UserActions::top(*controlPanel), label, f) ? dynamic_cast<T*>(f.control) : nullptr;
   if (typed == nullptr) {
     // The checker's label list and the built panel disagree: a fault of the
     // program, not of the script.

@@ -89,14 +89,14 @@ void routeReportsWithoutBlocking() {
   std::fflush(stdout);
   output = new ReportOutput(STDOUT_FILENO, STDERR_FILENO, startDrainTimer);
   if (!outTerminal) {
-    if (FILE* file = reportFile({nullptr, cookieWrite<ReportStream::Out>, nullptr, nullptr},
-                                _IOFBF)) {
+    if (FILE* file =
+            reportFile({nullptr, cookieWrite<ReportStream::Out>, nullptr, nullptr}, _IOFBF)) {
       stdout = file;
     }
   }
   if (!errTerminal) {
-    if (FILE* file = reportFile({nullptr, cookieWrite<ReportStream::Err>, nullptr, nullptr},
-                                _IONBF)) {
+    if (FILE* file =
+            reportFile({nullptr, cookieWrite<ReportStream::Err>, nullptr, nullptr}, _IONBF)) {
       stderr = file;
     }
     // Never freed, like output: std::cerr is flushed after static objects die.

@@ -56,13 +56,11 @@ class SampleCollector : public benchmark::BenchmarkReporter {
 
 std::vector<DragTiming> timeDragSteps(int repetitions, double minSeconds) {
   for (const DragMode& mode : kDragModes) {
-    benchmark::RegisterBenchmark(mode.name,
-                                 [&mode](benchmark::State& state) {
-                                   startDrag(mode);
-                                   for (auto _ : state) moveOnce();
-                                   restoreStartSelection();
-                                 })
-        ->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark(mode.name, [&mode](benchmark::State& state) {
+      startDrag(mode);
+      for (auto _ : state) moveOnce();
+      restoreStartSelection();
+    })->Unit(benchmark::kNanosecond);
   }
   std::string name = "viewer_bench";
   std::string repetitionFlag = "--benchmark_repetitions=" + std::to_string(repetitions);

@@ -73,9 +73,8 @@ FrameComparison compareFrames(int depth, double seconds, int minPairs) {
   std::vector<double> programMs;
   std::vector<double> referenceMs;
   std::vector<double> ratios;
-  const Clock::time_point deadline =
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                         std::chrono::duration<double>(seconds));
+  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                        std::chrono::duration<double>(seconds));
   for (int pair = 0; pair < minPairs || Clock::now() < deadline; ++pair) {
     double a;
     double b;
@@ -110,8 +109,7 @@ bool referenceMatchesDisplay(int depth) {
   // token each, or one polygon of three vertices with a token and a count.
   const std::size_t size = frame.corners.size() / 9 * 48 + 64;
   const std::vector<GLfloat> program = feedbackOf([] { display(); }, size);
-  const std::vector<GLfloat> reference =
-      feedbackOf([&frame] { drawReferenceFrame(frame); }, size);
+  const std::vector<GLfloat> reference = feedbackOf([&frame] { drawReferenceFrame(frame); }, size);
   return !program.empty() && program.size() == reference.size() &&
          std::memcmp(program.data(), reference.data(), program.size() * sizeof(GLfloat)) == 0;
 }

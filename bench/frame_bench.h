@@ -14,8 +14,8 @@ namespace bench {
 struct FrameComparison {
   int depth = 0;
   long triangles = 0;
-  Summary program;     // display(), milliseconds per frame
-  Summary reference;   // the reference frame, milliseconds per frame
+  Summary program;         // display(), milliseconds per frame
+  Summary reference;       // the reference frame, milliseconds per frame
   double pairedRatio = 0;  // median over the pairs of program / reference
   // Time to read the reference's precomputed corners alone, milliseconds: a
   // bound on what the reference pays for not computing them.

@@ -22,7 +22,8 @@ constexpr int kWarmUp = 5;
 // move between them changes what is hovered, so each one redraws the panel.
 constexpr int kMarginX = glui_detail::kMargin / 2;
 constexpr int kMarginY = glui_detail::kMargin / 2;
-constexpr int kControlX = glui_detail::kMargin + glui_detail::kPanelInset + glui_detail::kBoxSize / 2;
+constexpr int kControlX =
+    glui_detail::kMargin + glui_detail::kPanelInset + glui_detail::kBoxSize / 2;
 constexpr int kControlY =
     glui_detail::kMargin + glui_detail::kPanelHeader + glui_detail::kRowHeight / 2;
 

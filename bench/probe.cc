@@ -36,11 +36,11 @@ struct Figures {
 
 void publish() {
   char text[bench::kProbeFileBytes] = {};
-  int used = std::snprintf(text, sizeof text,
-                           "translatef_calls=%llu\nrotatef_calls=%llu\nswaps=%llu\n",
-                           static_cast<unsigned long long>(figures.translatefCalls),
-                           static_cast<unsigned long long>(figures.rotatefCalls),
-                           static_cast<unsigned long long>(figures.swaps));
+  int used =
+      std::snprintf(text, sizeof text, "translatef_calls=%llu\nrotatef_calls=%llu\nswaps=%llu\n",
+                    static_cast<unsigned long long>(figures.translatefCalls),
+                    static_cast<unsigned long long>(figures.rotatefCalls),
+                    static_cast<unsigned long long>(figures.swaps));
   for (int i = 0; i < figures.drawables; ++i) {
     used += std::snprintf(text + used, sizeof text - used, "first_swap.%llu=%llu\n",
                           static_cast<unsigned long long>(figures.firstSwap[i].drawable),
@@ -55,8 +55,7 @@ __attribute__((constructor)) void openRecord() {
   const int fd = open(path, O_RDWR | O_CREAT | O_TRUNC, 0600);
   if (fd < 0) return;
   if (ftruncate(fd, bench::kProbeFileBytes) == 0) {
-    void* mapped =
-        mmap(nullptr, bench::kProbeFileBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    void* mapped = mmap(nullptr, bench::kProbeFileBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     if (mapped != MAP_FAILED) {
       file = static_cast<char*>(mapped);
       publish();

@@ -13,9 +13,9 @@
 namespace bench {
 
 struct ReferenceFrame {
-  double lookAt[9];      // gluLookAt's arguments: eye, centre, up
-  bool lighting;         // GL_LIGHTING and GL_LIGHT0 enabled, else disabled
-  GLenum polygonMode;    // for GL_FRONT_AND_BACK
+  double lookAt[9];    // gluLookAt's arguments: eye, centre, up
+  bool lighting;       // GL_LIGHTING and GL_LIGHT0 enabled, else disabled
+  GLenum polygonMode;  // for GL_FRONT_AND_BACK
   // Triangle corners in drawing order, x y z each; a corner is its own normal.
   std::vector<float> corners;
 };

@@ -53,8 +53,7 @@ void Camera::lookAt(Vector3 target) {
   }
 
   // Keep the new up on the side of the old one: an upside-down camera stays so.
-  const bool sameSide = double{newV.x} * double{v.x} > 0.0 ||
-                        double{newV.y} * double{v.y} > 0.0 ||
+  const bool sameSide = double{newV.x} * double{v.x} > 0.0 || double{newV.y} * double{v.y} > 0.0 ||
                         double{newV.z} * double{v.z} > 0.0;
   if (!sameSide) {
     newV = newV * -1.0f;

@@ -46,7 +46,7 @@ TEST(CameraTest, ResetTranslateAimAndTurnSenseBitForBit) {
   const float a = 0x1.fd7584p-1f, b = 0x1.979138p-4f;
   EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
   const float cs = 0x1.fd713p-1f, sn = 0x1.98eaeep-4f;  // cos and sin of 0.1f
-  const float tiny = 0x1.777a5cp-25f;                 // -cos of the float nearest pi/2
+  const float tiny = 0x1.777a5cp-25f;                   // -cos of the float nearest pi/2
   Camera pitched, yawed, rolled;
   pitched.pitch(0.1f);
   yawed.yaw(0.1f);
@@ -63,9 +63,13 @@ TEST(CameraTest, LookAtKeepsTheUpSideAndLeavesAnAimlessCameraAlone) {
   const Camera upsideDown = framed(kStart, {-1, 0, 0}, {0, -1, 0}, kZ),
                onTarget = framed(kOrigin, kX, kY, kZ),
                downU = framed({0, 2, 0}, kY, {-1, 0, 0}, kZ);
-  const struct { Camera from, to; const char* err; } cases[] = {
-      {upsideDown, upsideDown, "flipped\n"}, {framed(kStart, kX, kZ, {0, -1, 0}), upsideDown,
-      "flipped\n"}, {onTarget, onTarget, ""}, {downU, downU, ""}};
+  const struct {
+    Camera from, to;
+    const char* err;
+  } cases[] = {{upsideDown, upsideDown, "flipped\n"},
+               {framed(kStart, kX, kZ, {0, -1, 0}), upsideDown, "flipped\n"},
+               {onTarget, onTarget, ""},
+               {downU, downU, ""}};
   for (auto c : cases) {
     EXPECT_EQ(errOf([&] { c.from.lookAt(kOrigin); }), c.err);
     EXPECT_TRUE(sameBits(c.to, c.from));
@@ -76,8 +80,10 @@ TEST(CameraTest, LookAtKeepsTheUpSideAndLeavesAnAimlessCameraAlone) {
 // tested in double: an n.y of exactly 0.97f (just above 0.97) takes it, the float below takes the
 // world's up, which leaves the new u horizontal. The camera is rolled so that the two differ.
 TEST(CameraTest, LookAtTakesTheOldRightAxisOnlyAboveTheNearVerticalThreshold) {
-  const struct { float eyeY, nY; bool horizontalU; } cases[] = {
-      {0x1.feb9d2p+1f, 0.97f, false}, {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
+  const struct {
+    float eyeY, nY;
+    bool horizontalU;
+  } cases[] = {{0x1.feb9d2p+1f, 0.97f, false}, {0x1.feb9ap+1f, std::nextafter(0.97f, 0.0f), true}};
   for (const auto& c : cases) {
     Camera camera = framed({0, c.eyeY, 1}, {0.8f, 0.6f, 0}, {-0.6f, 0.8f, 0}, kZ);
     EXPECT_EQ(errOf([&] { camera.lookAt(kOrigin); }), "");

@@ -59,21 +59,32 @@ class NavigationTest : public ::testing::Test {
 // pivot at the origin the wrap leaves the plain rotation bit for bit, and Look at Object plays no
 // part. A step measures from the last press, release or motion.
 TEST_F(NavigationTest, EachModeAndAxisMovesWithItsSenseAndSize) {
-  auto moved = [](float x, float y, float z) { Camera c; c.eye = {x, y, z + 2.5f}; return c; };
-  auto turned = [](void (Camera::*t)(float), float a) { Camera c; (c.*t)(a); return c; };
-  const struct { int mode, axis, dx, dy; Camera camera; Matrix4 corvane; } cases[] = {
-      {0, 0, 3, -5, moved(-0.25f, 0, 0), translation(-0.25f, 0, 0)},
-      {0, 0, -4, 4, moved(0.2f, 0, 0), translation(0.2f, 0, 0)},
-      {0, 0, 4, -4, moved(-0.2f, 0, 0), translation(-0.2f, 0, 0)},
-      {0, 0, -7, 2, moved(-0.35f, 0, 0), translation(-0.35f, 0, 0)},
-      {0, 0, 10, 0, moved(0.5f, 0, 0), translation(0.5f, 0, 0)},
-      {0, 1, 10, 0, moved(0, -0.5f, 0), translation(0, -0.5f, 0)},
-      {0, 2, 0, -10, moved(0, 0, -0.5f), translation(0, 0, -0.5f)},
-      {0, 2, -10, 0, moved(0, 0, -0.5f), translation(0, 0, -0.5f)},
-      {1, 0, 0, 10, turned(&Camera::pitch, kTurn), rotation(kTurn, {1, 0, 0})},
-      {1, 1, 10, 0, turned(&Camera::yaw, kTurn), rotation(kTurn, {0, 1, 0})},
-      {1, 1, -10, 0, turned(&Camera::yaw, -kTurn), rotation(-kTurn, {0, 1, 0})},
-      {1, 2, 10, 0, turned(&Camera::roll, kTurn), rotation(kTurn, {0, 0, 1})}};
+  auto moved = [](float x, float y, float z) {
+    Camera c;
+    c.eye = {x, y, z + 2.5f};
+    return c;
+  };
+  auto turned = [](void (Camera::*t)(float), float a) {
+    Camera c;
+    (c.*t)(a);
+    return c;
+  };
+  const struct {
+    int mode, axis, dx, dy;
+    Camera camera;
+    Matrix4 corvane;
+  } cases[] = {{0, 0, 3, -5, moved(-0.25f, 0, 0), translation(-0.25f, 0, 0)},
+               {0, 0, -4, 4, moved(0.2f, 0, 0), translation(0.2f, 0, 0)},
+               {0, 0, 4, -4, moved(-0.2f, 0, 0), translation(-0.2f, 0, 0)},
+               {0, 0, -7, 2, moved(-0.35f, 0, 0), translation(-0.35f, 0, 0)},
+               {0, 0, 10, 0, moved(0.5f, 0, 0), translation(0.5f, 0, 0)},
+               {0, 1, 10, 0, moved(0, -0.5f, 0), translation(0, -0.5f, 0)},
+               {0, 2, 0, -10, moved(0, 0, -0.5f), translation(0, 0, -0.5f)},
+               {0, 2, -10, 0, moved(0, 0, -0.5f), translation(0, 0, -0.5f)},
+               {1, 0, 0, 10, turned(&Camera::pitch, kTurn), rotation(kTurn, {1, 0, 0})},
+               {1, 1, 10, 0, turned(&Camera::yaw, kTurn), rotation(kTurn, {0, 1, 0})},
+               {1, 1, -10, 0, turned(&Camera::yaw, -kTurn), rotation(-kTurn, {0, 1, 0})},
+               {1, 2, 10, 0, turned(&Camera::roll, kTurn), rotation(kTurn, {0, 0, 1})}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mode << "/" << c.axis << ": " << c.dx << ", " << c.dy);
     navigationMode = lookAtObject = c.mode;
@@ -121,7 +132,7 @@ TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
   gluLookAt(1.0, 2.0, 3.0, 0.0, 0.5, 0.0, 0.0, 1.0, 0.0);
   corvaneModelView.setFromArray(modelViewMatrix().data());
   objectCenter.set(0.5f, -0.25f, 0.0f);
-  const int steps[][4] = {{0, 0, 7, 2},  {1, 1, -12, 3}, {0, 1, 0, 9},  {1, 0, 4, -30},
+  const int steps[][4] = {{0, 0, 7, 2},  {1, 1, -12, 3}, {0, 1, 0, 9}, {1, 0, 4, -30},
                           {0, 2, -5, 5}, {1, 2, 25, -1}, {1, 1, 3, 3}};
   for (const auto& [mode, axis, dx, dy] : steps) {
     navigationMode = mode;

@@ -27,8 +27,11 @@ void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farP
   const double cotangent = std::cos(halfAngle) / std::sin(halfAngle);
   const double depth = zFar - zNear;
   const auto f = [](double value) { return static_cast<float>(value); };
+  // Laid out by hand, one row of the matrix a line.
+  // clang-format off
   corvaneProjection = Matrix4(f(cotangent / aspect), 0.0f, 0.0f, 0.0f,
                               0.0f, f(cotangent), 0.0f, 0.0f,
                               0.0f, 0.0f, f(-(zFar + zNear) / depth), f(-2.0 * zNear * zFar / depth),
                               0.0f, 0.0f, -1.0f, 0.0f);
+  // clang-format on
 }

@@ -12,10 +12,10 @@ constexpr double kRadiansPerDegree = 0.0174532777;
 
 // Row i, column j of a * b: four exact double products summed left to right.
 float productElement(const Matrix4& a, const Matrix4& b, int i, int j) {
-  const double sum = ((double{a.at(i, 0)} * double{b.at(0, j)} +
-                       double{a.at(i, 1)} * double{b.at(1, j)}) +
-                      double{a.at(i, 2)} * double{b.at(2, j)}) +
-                     double{a.at(i, 3)} * double{b.at(3, j)};
+  const double sum =
+      ((double{a.at(i, 0)} * double{b.at(0, j)} + double{a.at(i, 1)} * double{b.at(1, j)}) +
+       double{a.at(i, 2)} * double{b.at(2, j)}) +
+      double{a.at(i, 3)} * double{b.at(3, j)};
   return static_cast<float>(sum);
 }
 
@@ -30,10 +30,13 @@ void Matrix4::setFromArray(const float* values) { std::memcpy(m_, values, sizeof
 
 Matrix4 Matrix4::operator*(const Matrix4& other) const {
   const auto e = [&](int i, int j) { return productElement(*this, other, i, j); };
+  // Laid out by hand, one row of the matrix a line.
+  // clang-format off
   return Matrix4(e(0, 0), e(0, 1), e(0, 2), e(0, 3),
                  e(1, 0), e(1, 1), e(1, 2), e(1, 3),
                  e(2, 0), e(2, 1), e(2, 2), e(2, 3),
                  e(3, 0), e(3, 1), e(3, 2), e(3, 3));
+  // clang-format on
 }
 
 void Matrix4::setTranslation(float tx, float ty, float tz) {
@@ -50,10 +53,13 @@ void Matrix4::setRotation(float angle, Vector3 axis) {
   const double s = static_cast<float>(std::sin(double{static_cast<float>(radians)}));
 
   if (axis.x == 0.0f && axis.y == 0.0f && isExactlyOne(axis.z)) {
+    // Laid out by hand, one row of the matrix a line.
+    // clang-format off
     *this = Matrix4(static_cast<float>(c), static_cast<float>(-s), 0.0f, 0.0f,
                     static_cast<float>(s), static_cast<float>(c), 0.0f, 0.0f,
                     0.0f, 0.0f, 1.0f, 0.0f,
                     0.0f, 0.0f, 0.0f, 1.0f);
+    // clang-format on
     return;
   }
 
@@ -65,6 +71,8 @@ void Matrix4::setRotation(float angle, Vector3 axis) {
   const double yy = static_cast<float>(y * y);
   const double zz = static_cast<float>(z * z);
   const auto f = [](double value) { return static_cast<float>(value); };
+  // Laid out by hand, one element a line, row by row.
+  // clang-format off
   *this = Matrix4(f((1.0 - xx) * c + xx),
                   f(x * y + ((-x) * y) * c + (-z) * s),
                   f(x * z + ((-x) * z) * c + s * y),
@@ -78,6 +86,7 @@ void Matrix4::setRotation(float angle, Vector3 axis) {
                   f((1.0 - zz) * c + zz),
                   0.0f,
                   0.0f, 0.0f, 0.0f, 1.0f);
+  // clang-format on
 }
 
 void Matrix4::print() const {

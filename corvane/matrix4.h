@@ -23,12 +23,15 @@ class Matrix4 {
   constexpr Matrix4() : m_{} { setIdentity(); }
 
   // The 16 arguments row by row: a<row><column>.
+  // Laid out by hand, one row of the matrix a line.
+  // clang-format off
   constexpr Matrix4(float a00, float a01, float a02, float a03,
                     float a10, float a11, float a12, float a13,
                     float a20, float a21, float a22, float a23,
                     float a30, float a31, float a32, float a33)
       : m_{a00, a10, a20, a30, a01, a11, a21, a31,
            a02, a12, a22, a32, a03, a13, a23, a33} {}
+  // clang-format on
 
   constexpr void setIdentity() {
     for (int k = 0; k < 16; ++k) m_[k] = (k % 5 == 0) ? 1.0f : 0.0f;

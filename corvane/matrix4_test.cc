@@ -29,26 +29,32 @@ TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
   const Matrix4 r = rotation(90, kZ), rt = r * translation(1, 0, 0);
   EXPECT_TRUE(sameBits(r.at(0, 0), rt.at(0, 3)));
   EXPECT_TRUE(sameBits(r.at(1, 0), rt.at(1, 3)));
-  const struct { Matrix4 a, b; float want; } cases[] = {  // want: element (0, 0) of a * b
-      // 2^24 + 1 + 1 is exact in double; float steps would lose both ones.
-      {{1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-       {0x1p24f, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1}, 0x1p24f + 2},
-      // (1 + 2^-12)^2 - (1 + 2^-11) is 2^-24 only with the product in double.
-      {{1 + 0x1p-12f, -1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-       {1 + 0x1p-12f, 0, 0, 0, 1 + 0x1p-11f, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0x1p-24f},
-      // 1 + 1e20 - 1e20 + 0: left to right the 1 is absorbed.
-      {{1, 1e20f, -1e20f, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-       {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1}, 0.0f}};
+  const struct {
+    Matrix4 a, b;
+    float want;
+  } cases[] = {// want: element (0, 0) of a * b
+               // 2^24 + 1 + 1 is exact in double; float steps would lose both ones.
+               {{1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+                {0x1p24f, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1},
+                0x1p24f + 2},
+               // (1 + 2^-12)^2 - (1 + 2^-11) is 2^-24 only with the product in double.
+               {{1 + 0x1p-12f, -1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+                {1 + 0x1p-12f, 0, 0, 0, 1 + 0x1p-11f, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+                0x1p-24f},
+               // 1 + 1e20 - 1e20 + 0: left to right the 1 is absorbed.
+               {{1, 1e20f, -1e20f, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+                {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1},
+                0.0f}};
   for (const auto& c : cases) EXPECT_TRUE(sameBits(c.want, (c.a * c.b).at(0, 0)));
   EXPECT_TRUE(sameBits(0x1.6609bp-20f, rotation(90, kZ).at(0, 0)));
   const float c = 0x1.b48d48p-1f, s = 0x1.0b84ep-1f;
   const Matrix4 z(c, -s, 0, 0, s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
   EXPECT_TRUE(sameBits(z, rotation(31.5f, kZ)));
   EXPECT_TRUE(sameBits(z, rotation(31.5f, Vector3(0, 0, 2))));  // the general formula
-  EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, 0, 0, c, -s, 0, 0, s, c, 0, 0, 0, 0, 1),
-                       rotation(31.5f, kX)));
-  EXPECT_TRUE(sameBits(Matrix4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1),
-                       rotation(31.5f, kY)));
+  EXPECT_TRUE(
+      sameBits(Matrix4(1, 0, 0, 0, 0, c, -s, 0, 0, s, c, 0, 0, 0, 0, 1), rotation(31.5f, kX)));
+  EXPECT_TRUE(
+      sameBits(Matrix4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1), rotation(31.5f, kY)));
   // The direct form about z negates sinA = +0.0; the general formula sums to +0.0.
   EXPECT_TRUE(sameBits(-0.0f, rotation(0, kZ).at(0, 1)));
   EXPECT_TRUE(sameBits(Matrix4(), rotation(0, kX)));

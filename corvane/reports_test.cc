@@ -46,7 +46,10 @@ TEST(ReportsTest, EachReportKeyAndNoOtherFlushingItsNumbers) {
   corvaneProjection.setIdentity();
   reshape(400, 400);
   display();
-  const struct { unsigned char key; std::string err, out; } cases[] = {
+  const struct {
+    unsigned char key;
+    std::string err, out;
+  } cases[] = {
       {'C', "\nCamera Position\n", "(0.000, 0.000, 2.500)\n"},
       {'?', "\nOpenGL Model/View Matrix\n\nCorvane Model/View Matrix\n", kStartView + kIdentity},
       {'P', "\nOpenGL Projection Matrix\n\nCorvane Projection Matrix\n",

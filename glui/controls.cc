@@ -13,8 +13,7 @@ void GLUI_CB::operator()(GLUI_Control* control) const {
   }
 }
 
-GLUI_Control::GLUI_Control(GLUI& glui, const char* name, int id, GLUI_CB callback,
-                           LiveVar live)
+GLUI_Control::GLUI_Control(GLUI& glui, const char* name, int id, GLUI_CB callback, LiveVar live)
     : glui_(glui), name_(name ? name : ""), id_(id), callback_(callback), live_(live) {}
 
 void GLUI_Control::set_int_val(int) {}
@@ -66,8 +65,7 @@ void GLUI_RadioGroup::userSelect(int index) {
   userChanged();
 }
 
-GLUI_RadioButton::GLUI_RadioButton(GLUI& glui, GLUI_RadioGroup& group, const char* name,
-                                   int index)
+GLUI_RadioButton::GLUI_RadioButton(GLUI& glui, GLUI_RadioGroup& group, const char* name, int index)
     : GLUI_Control(glui, name, -1, GLUI_CB()), group_(group), index_(index) {}
 
 void GLUI_RadioButton::set_int_val(int value) {
@@ -76,8 +74,7 @@ void GLUI_RadioButton::set_int_val(int value) {
 
 int GLUI_RadioButton::get_int_val() const { return group_.get_int_val() == index_ ? 1 : 0; }
 
-GLUI_Checkbox::GLUI_Checkbox(GLUI& glui, const char* name, int* live, int id,
-                             GLUI_CB callback)
+GLUI_Checkbox::GLUI_Checkbox(GLUI& glui, const char* name, int* live, int id, GLUI_CB callback)
     : IntControl(glui, name, live, id, callback) {}
 
 void GLUI_Checkbox::userToggle() {

@@ -38,7 +38,11 @@ void controlCallback(int id) {
 
 class ControlsTest : public ::testing::Test {
  protected:
-  ControlsTest() : glui("test", &fake) { ops = &fake; liveInt = 0; liveFloat = 0; }
+  ControlsTest() : glui("test", &fake) {
+    ops = &fake;
+    liveInt = 0;
+    liveFloat = 0;
+  }
   FakeWindowOps fake;
   GLUI glui;
 };
@@ -77,7 +81,7 @@ TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRe
   fake.take();
   // Text longer than the field takes is refused whole, never cut to "0...04".
   for (const std::string& junk : {std::string("abc"), std::string("nan"),
-                                 std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"})
+                                  std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"})
     EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
   EXPECT_EQ(UserActions::fieldText(*s), "60.00");
   EXPECT_TRUE(fake.take().empty());
@@ -86,10 +90,21 @@ TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRe
   // Any number, however large or small, meets the limits like any other.
   GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
   i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
-  const struct { GLUI_Spinner* spinner; std::string text; float value; } numbers[] = {
-      {s, "0", 180},      {s, "1e-400", 180}, {s, "1e38", 10},         {s, "100", 100},
-      {s, "1e39", 10},    {s, "-1e999", 180}, {i, "4", 4},             {i, "2147483648", 1},
-      {i, "1e999", 1},    {i, "-1e-400", 8},  {i, std::string(63, '0'), 8}};
+  const struct {
+    GLUI_Spinner* spinner;
+    std::string text;
+    float value;
+  } numbers[] = {{s, "0", 180},
+                 {s, "1e-400", 180},
+                 {s, "1e38", 10},
+                 {s, "100", 100},
+                 {s, "1e39", 10},
+                 {s, "-1e999", 180},
+                 {i, "4", 4},
+                 {i, "2147483648", 1},
+                 {i, "1e999", 1},
+                 {i, "-1e-400", 8},
+                 {i, std::string(63, '0'), 8}};
   for (const auto& c : numbers) {
     UserActions::commitText(*c.spinner, c.text);
     EXPECT_EQ(c.spinner == s ? liveFloat : float(liveInt), c.value) << c.text;

@@ -6,19 +6,13 @@ namespace glui_detail {
 
 int checkboxWidth(int textWidth) { return kBoxSize + kInnerGap + textWidth; }
 
-int spinnerWidth(int labelWidth) {
-  return labelWidth + kInnerGap + kFieldWidth + kArrowWidth;
-}
+int spinnerWidth(int labelWidth) { return labelWidth + kInnerGap + kFieldWidth + kArrowWidth; }
 
-int buttonWidth(int textWidth) {
-  return std::max(kButtonMinWidth, textWidth + 2 * kButtonTextPad);
-}
+int buttonWidth(int textWidth) { return std::max(kButtonMinWidth, textWidth + 2 * kButtonTextPad); }
 
 namespace {
 
-bool framed(const LayoutItem& item) {
-  return item.isPanel && item.frame != PanelFrame::None;
-}
+bool framed(const LayoutItem& item) { return item.isPanel && item.frame != PanelFrame::None; }
 
 int naturalWidth(const LayoutItem& item) {
   int w = 0;

@@ -20,9 +20,9 @@ class GLUI_Control;
 namespace glui_detail {
 
 constexpr int kMargin = 8;
-constexpr int kRowHeight = 19;     // 13 px text plus 3 px padding above and below
+constexpr int kRowHeight = 19;  // 13 px text plus 3 px padding above and below
 constexpr int kGap = 4;
-constexpr int kPanelHeader = 19;   // frame line at y + kPanelHeader / 2
+constexpr int kPanelHeader = 19;  // frame line at y + kPanelHeader / 2
 constexpr int kPanelInset = 8;
 constexpr int kLabelIndent = 8;    // panel label from the panel's left edge
 constexpr int kBoxSize = 19;       // check box and radio circle, square
@@ -56,15 +56,15 @@ enum class PanelFrame { None, Labelled, Unlabelled };
 struct LayoutItem {
   bool isPanel = false;
   PanelFrame frame = PanelFrame::None;
-  int labelWidth = 0;            // panel label, or spinner label
-  std::vector<int> rowWidths;    // a control's rows, natural widths
+  int labelWidth = 0;          // panel label, or spinner label
+  std::vector<int> rowWidths;  // a control's rows, natural widths
   std::vector<LayoutItem> children;
   GLUI_Control* control = nullptr;  // the control this item draws
   Rect rect;
 };
 
 // Natural widths of the controls, from their label's text width.
-int checkboxWidth(int textWidth);      // also a radio button
+int checkboxWidth(int textWidth);  // also a radio button
 int spinnerWidth(int labelWidth);
 int buttonWidth(int textWidth);
 

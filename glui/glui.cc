@@ -32,8 +32,8 @@ GLUI_RadioGroup* GLUI::add_radiogroup(int* live_var, int user_id, GLUI_CB callba
   return add_radiogroup_to_panel(nullptr, live_var, user_id, callback);
 }
 
-GLUI_RadioGroup* GLUI::add_radiogroup_to_panel(GLUI_Panel* panel, int* live_var,
-                                               int user_id, GLUI_CB callback) {
+GLUI_RadioGroup* GLUI::add_radiogroup_to_panel(GLUI_Panel* panel, int* live_var, int user_id,
+                                               GLUI_CB callback) {
   return adopt<GLUI_RadioGroup>(panel ? panel : top_, live_var, user_id, callback);
 }
 
@@ -48,13 +48,12 @@ GLUI_RadioButton* GLUI::add_radiobutton_to_group(GLUI_RadioGroup* group, const c
   return button;
 }
 
-GLUI_Checkbox* GLUI::add_checkbox(const char* name, int* live_var, int id,
-                                  GLUI_CB callback) {
+GLUI_Checkbox* GLUI::add_checkbox(const char* name, int* live_var, int id, GLUI_CB callback) {
   return add_checkbox_to_panel(nullptr, name, live_var, id, callback);
 }
 
-GLUI_Checkbox* GLUI::add_checkbox_to_panel(GLUI_Panel* panel, const char* name,
-                                           int* live_var, int id, GLUI_CB callback) {
+GLUI_Checkbox* GLUI::add_checkbox_to_panel(GLUI_Panel* panel, const char* name, int* live_var,
+                                           int id, GLUI_CB callback) {
   return adopt<GLUI_Checkbox>(panel ? panel : top_, name, live_var, id, callback);
 }
 
@@ -63,9 +62,8 @@ GLUI_Spinner* GLUI::add_spinner(const char* name, int data_type, void* live_var,
   return add_spinner_to_panel(nullptr, name, data_type, live_var, id, callback);
 }
 
-GLUI_Spinner* GLUI::add_spinner_to_panel(GLUI_Panel* panel, const char* name,
-                                         int data_type, void* live_var, int id,
-                                         GLUI_CB callback) {
+GLUI_Spinner* GLUI::add_spinner_to_panel(GLUI_Panel* panel, const char* name, int data_type,
+                                         void* live_var, int id, GLUI_CB callback) {
   return adopt<GLUI_Spinner>(panel ? panel : top_, name, data_type, live_var, id, callback);
 }
 

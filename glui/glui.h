@@ -229,8 +229,7 @@ class GLUI_Spinner : public GLUI_Control {
  private:
   friend class GLUI;
   friend struct glui_detail::UserActions;
-  GLUI_Spinner(GLUI& glui, const char* name, int data_type, void* live, int id,
-               GLUI_CB callback);
+  GLUI_Spinner(GLUI& glui, const char* name, int data_type, void* live, int id, GLUI_CB callback);
   void setLimits(int limitType, double low, double high);
 
   glui_detail::SpinnerModel model_;
@@ -268,17 +267,14 @@ class GLUI {
 
   GLUI_Checkbox* add_checkbox(const char* name, int* live_var = nullptr, int id = -1,
                               GLUI_CB callback = GLUI_CB());
-  GLUI_Checkbox* add_checkbox_to_panel(GLUI_Panel* panel, const char* name,
-                                       int* live_var = nullptr, int id = -1,
-                                       GLUI_CB callback = GLUI_CB());
+  GLUI_Checkbox* add_checkbox_to_panel(GLUI_Panel* panel, const char* name, int* live_var = nullptr,
+                                       int id = -1, GLUI_CB callback = GLUI_CB());
 
   GLUI_Spinner* add_spinner(const char* name, int data_type = GLUI_SPINNER_INT,
-                            void* live_var = nullptr, int id = -1,
-                            GLUI_CB callback = GLUI_CB());
+                            void* live_var = nullptr, int id = -1, GLUI_CB callback = GLUI_CB());
   GLUI_Spinner* add_spinner_to_panel(GLUI_Panel* panel, const char* name,
-                                     int data_type = GLUI_SPINNER_INT,
-                                     void* live_var = nullptr, int id = -1,
-                                     GLUI_CB callback = GLUI_CB());
+                                     int data_type = GLUI_SPINNER_INT, void* live_var = nullptr,
+                                     int id = -1, GLUI_CB callback = GLUI_CB());
 
   GLUI_Button* add_button(const char* name, int id = -1, GLUI_CB callback = GLUI_CB());
   GLUI_Button* add_button_to_panel(GLUI_Panel* panel, const char* name, int id = -1,

@@ -120,8 +120,7 @@ std::string formatInt(int value) { return std::to_string(value); }
 
 std::string formatFloat(float value) {
   char buf[64];
-  const auto [ptr, ec] =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+  const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
   if (ec != std::errc()) return "?";
   return std::string(buf, ptr);
 }

@@ -59,8 +59,9 @@ void drawRadioGroup(const LayoutItem& item, GLUI_RadioGroup& group,
 
 void drawArrowShape(const Rect& r, int direction, bool active, bool hovered) {
   ImDrawList* dl = ImGui::GetWindowDrawList();
-  const ImGuiCol bg = active ? ImGuiCol_ButtonActive : hovered ? ImGuiCol_ButtonHovered
-                                                               : ImGuiCol_Button;
+  const ImGuiCol bg = active    ? ImGuiCol_ButtonActive
+                      : hovered ? ImGuiCol_ButtonHovered
+                                : ImGuiCol_Button;
   dl->AddRectFilled(topLeft(r), bottomRight(r), ImGui::GetColorU32(bg));
   dl->AddRect(topLeft(r), bottomRight(r), ImGui::GetColorU32(ImGuiCol_Border));
   const float cx = r.x + r.w * 0.5f;

@@ -36,8 +36,7 @@ class PanelWidgets {
 
  private:
   void drawItem(const LayoutItem& item, std::vector<UserAction>& actions);
-  void drawSpinner(const LayoutItem& item, GLUI_Spinner& spinner,
-                   std::vector<UserAction>& actions);
+  void drawSpinner(const LayoutItem& item, GLUI_Spinner& spinner, std::vector<UserAction>& actions);
 
   struct Field {
     // Room for one character more than a spinner takes, so that longer

@@ -269,18 +269,20 @@ void PanelWindow::reshape(int w, int h) {
 }
 
 void PanelWindow::pointerCrossed(bool left) {
-  inputEvent([&] {
-    ImGuiIO& io = ImGui::GetIO();
-    // A key released over another window never sends its release here.
-    std::fill(std::begin(io.KeysDown), std::end(io.KeysDown), false);
-    io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
-    if (left && !io.MouseDown[0]) {
-      io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
-      // Keys now go elsewhere: the field has lost the focus, so its text is
-      // committed, as a click elsewhere in the panel would.
-      endEdit_ = true;
-    }
-  }, true);
+  inputEvent(
+      [&] {
+        ImGuiIO& io = ImGui::GetIO();
+        // A key released over another window never sends its release here.
+        std::fill(std::begin(io.KeysDown), std::end(io.KeysDown), false);
+        io.KeyCtrl = io.KeyShift = io.KeyAlt = io.KeySuper = false;
+        if (left && !io.MouseDown[0]) {
+          io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+          // Keys now go elsewhere: the field has lost the focus, so its text is
+          // committed, as a click elsewhere in the panel would.
+          endEdit_ = true;
+        }
+      },
+      true);
 }
 
 template <typename Apply>

@@ -15,8 +15,10 @@ TEST(SpinnerModelTest, StepsAndDrags) {
   i.set(-3.7);
   EXPECT_EQ(i.intValue(), -3);
   i.set(0);
-  const struct { float speed; int direction, want; } steps[] = {
-      {2.6f, +1, 3}, {0.2f, -1, 2}, {0.0f, +1, 3}};
+  const struct {
+    float speed;
+    int direction, want;
+  } steps[] = {{2.6f, +1, 3}, {0.2f, -1, 2}, {0.0f, +1, 3}};
   for (const auto& s : steps) {
     i.setSpeed(s.speed);
     i.step(s.direction);

@@ -41,7 +41,7 @@ constexpr int kHeight = 380;
 
 bool opened = false;
 int window = 0;
-int panel = 0;                      // the window the inspector stays beside
+int panel = 0;                        // the window the inspector stays beside
 glui_detail::Rect panelPlacedBeside;  // where it was then
 bool placed = false;                  // beside the panel at its final size
 ImGuiContext* context = nullptr;
@@ -58,8 +58,8 @@ bool showTheSame(const InspectorSnapshot& a, const InspectorSnapshot& b) {
          sameBits(&a.corvaneModelView, &b.corvaneModelView, sizeof(Matrix4)) &&
          sameBits(&a.corvaneProjection, &b.corvaneProjection, sizeof(Matrix4)) &&
          sameBits(&a.camera, &b.camera, sizeof(Camera)) && a.step.count == b.step.count &&
-         a.step.mode == b.step.mode && a.step.axis == b.step.axis &&
-         a.step.sign == b.step.sign && sameBits(&a.step.amount, &b.step.amount, sizeof(float)) &&
+         a.step.mode == b.step.mode && a.step.axis == b.step.axis && a.step.sign == b.step.sign &&
+         sameBits(&a.step.amount, &b.step.amount, sizeof(float)) &&
          sameBits(&a.projection, &b.projection, sizeof(ProjectionInputs));
 }
 

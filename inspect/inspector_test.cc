@@ -31,7 +31,11 @@ std::string printed(unsigned char key) {
 std::string printedPair(const MatrixPair& pair) {
   std::string text;
   for (const auto* cells : {&pair.openGl, &pair.corvane})
-    for (int k = 0; k < 16; ++k) text += (k ? "" : "\n") + std::string((*cells)[k / 4][k % 4].text) + (k % 4 < 3 ? " " : k < 15 ? "\n" : "\n\n");
+    for (int k = 0; k < 16; ++k)
+      text += (k ? "" : "\n") + std::string((*cells)[k / 4][k % 4].text) +
+              (k % 4 < 3 ? " "
+               : k < 15  ? "\n"
+                         : "\n\n");
   return text;
 }
 bool closing = false;
@@ -44,7 +48,9 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
   // After each real drag the frame's listener has read OpenGL's matrices as
   // the frame left them, and the inspector holds what "?", "P" and "C" print.
   // (That it leaves the drawing window's GL calls alone: e2e_extra_windows.)
-  const struct { int mode, axis, dx, dy, differentCells; } drags[] =  // in the model-views
+  const struct {
+    int mode, axis, dx, dy, differentCells;
+  } drags[] =  // in the model-views
       {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
   for (const auto& d : drags) {
     SCOPED_TRACE(d.dx + 100 * d.dy);
@@ -68,7 +74,9 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
   // Closed as a window manager does, it closes alone under freeglut's default
   // action, which ends the program with exit(0) (a pass, to a test: here an
   // exit fails it); the drawing window's next frame runs without it.
-  std::atexit([] { if (closing) std::_Exit(3); });
+  std::atexit([] {
+    if (closing) std::_Exit(3);
+  });
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
   closing = true, glutSetWindow(inspectorWindow());
   testsupport::requestCloseOfCurrentWindow();

@@ -45,8 +45,8 @@ TextLine stepText(const DragStepRecord& step) {
     std::snprintf(line.text, sizeof line.text,
                   "Last drag step, no. %ld: ROTATE about %s, sign %+d\n"
                   "  the camera turns %s radians (%.3f degrees); OpenGL and Corvane %s degrees",
-                  step.count, axis, step.sign, amount,
-                  double{step.amount} * kDegreesPerRadian, amount);
+                  step.count, axis, step.sign, amount, double{step.amount} * kDegreesPerRadian,
+                  amount);
   }
   return line;
 }
@@ -87,8 +87,8 @@ TextLine projectionCellText(int row, int column, float value, const ProjectionIn
                     printed);
       break;
     default:
-      std::snprintf(line.text, sizeof line.text, "P[%d][%d] = 0 (gluPerspective sets no other cell) = %s",
-                    row, column, printed);
+      std::snprintf(line.text, sizeof line.text,
+                    "P[%d][%d] = 0 (gluPerspective sets no other cell) = %s", row, column, printed);
       break;
   }
   return line;

@@ -81,10 +81,10 @@ void drawPair(const char* title, const Matrix4& openGl, const Matrix4& corvane,
   float columnWidth[4] = {0, 0, 0, 0};
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 4; ++column) {
-      columnWidth[column] = std::fmax(columnWidth[column],
-                                      ImGui::CalcTextSize(cells.openGl[row][column].text).x);
-      columnWidth[column] = std::fmax(columnWidth[column],
-                                      ImGui::CalcTextSize(cells.corvane[row][column].text).x);
+      columnWidth[column] =
+          std::fmax(columnWidth[column], ImGui::CalcTextSize(cells.openGl[row][column].text).x);
+      columnWidth[column] =
+          std::fmax(columnWidth[column], ImGui::CalcTextSize(cells.corvane[row][column].text).x);
     }
   }
   const float left = ImGui::GetCursorPosX();
@@ -119,8 +119,8 @@ void drawPair(const char* title, const Matrix4& openGl, const Matrix4& corvane,
     }
     for (int column = 0; column < 4; ++column) {
       const MatchStyle& style = styleOf(cells.match[row][column]);
-      if (drawCell(cells.corvane[row][column].text, corvaneRight[column], false,
-                   style.background, std::isfinite(corvane.at(row, column)))) {
+      if (drawCell(cells.corvane[row][column].text, corvaneRight[column], false, style.background,
+                   std::isfinite(corvane.at(row, column)))) {
         tooltip = hoverText(corvane, row, column, inputs, hover);
       }
       ImGui::SameLine(corvaneRight[column] + 3.0f);

@@ -12,17 +12,16 @@ const float icoShort = 0.52573108673095703125f;
 const float icoLong = 0.850650787353515625f;
 
 const float icosahedronVertices[12][3] = {
-    {-icoShort, 0.0f, icoLong},  {icoShort, 0.0f, icoLong},  {-icoShort, 0.0f, -icoLong},
-    {icoShort, 0.0f, -icoLong},  {0.0f, icoLong, icoShort},  {0.0f, icoLong, -icoShort},
-    {0.0f, -icoLong, icoShort},  {0.0f, -icoLong, -icoShort}, {icoLong, icoShort, 0.0f},
-    {-icoLong, icoShort, 0.0f},  {icoLong, -icoShort, 0.0f}, {-icoLong, -icoShort, 0.0f},
+    {-icoShort, 0.0f, icoLong}, {icoShort, 0.0f, icoLong},   {-icoShort, 0.0f, -icoLong},
+    {icoShort, 0.0f, -icoLong}, {0.0f, icoLong, icoShort},   {0.0f, icoLong, -icoShort},
+    {0.0f, -icoLong, icoShort}, {0.0f, -icoLong, -icoShort}, {icoLong, icoShort, 0.0f},
+    {-icoLong, icoShort, 0.0f}, {icoLong, -icoShort, 0.0f},  {-icoLong, -icoShort, 0.0f},
 };
 
 const int icosahedronFaces[20][3] = {
-    {1, 4, 0},  {4, 9, 0},  {4, 5, 9},  {8, 5, 4},  {1, 8, 4},
-    {1, 10, 8}, {10, 3, 8}, {8, 3, 5},  {3, 2, 5},  {3, 7, 2},
-    {3, 10, 7}, {10, 6, 7}, {6, 11, 7}, {6, 0, 11}, {6, 1, 0},
-    {10, 1, 6}, {11, 0, 9}, {2, 11, 9}, {5, 2, 9},  {11, 2, 7},
+    {1, 4, 0}, {4, 9, 0},  {4, 5, 9},  {8, 5, 4},  {1, 8, 4},  {1, 10, 8}, {10, 3, 8},
+    {8, 3, 5}, {3, 2, 5},  {3, 7, 2},  {3, 10, 7}, {10, 6, 7}, {6, 11, 7}, {6, 0, 11},
+    {6, 1, 0}, {10, 1, 6}, {11, 0, 9}, {2, 11, 9}, {5, 2, 9},  {11, 2, 7},
 };
 
 namespace {

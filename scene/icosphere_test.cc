@@ -32,7 +32,8 @@ std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
   std::vector<std::array<float, 2>> vertices;
   for (GLint at = 0; at + kPerTriangle <= used; at += kPerTriangle) {
     EXPECT_TRUE(buffer[at] == GL_POLYGON_TOKEN && buffer[at + 1] == 3.0f) << "at " << at;
-    for (int j = 0; j < 3; ++j) vertices.push_back({buffer[at + 2 + 7 * j], buffer[at + 5 + 7 * j]});
+    for (int j = 0; j < 3; ++j)
+      vertices.push_back({buffer[at + 2 + 7 * j], buffer[at + 5 + 7 * j]});
   }
   return vertices;
 }
@@ -62,7 +63,8 @@ std::vector<Vector3> capturedVertices(int depth) {
     const float p[3] = {passes[0][i][0], passes[1][i][0], passes[2][i][0]};
     points.emplace_back(p[0], p[1], p[2]);
     for (int axis = 0; axis < 3; ++axis)
-      wrong += std::fabs(passes[axis][i][1] - 0.04 - 0.8 * std::max(0.0f, p[(axis + 2) % 3])) > 1e-5;
+      wrong +=
+          std::fabs(passes[axis][i][1] - 0.04 - 0.8 * std::max(0.0f, p[(axis + 2) % 3])) > 1e-5;
   }
   EXPECT_EQ(wrong, 0) << "vertices lit as if their normal were not the vertex";
   return points;

@@ -29,10 +29,9 @@ void display() {
   const double eyeY = camera.eyeY();
   const double eyeZ = camera.eyeZ();
   // The centre is one unit in front of the eye, wherever the eye is.
-  gluLookAt(eyeX, eyeY, eyeZ,
-            eyeX + double{camera.viewX()}, eyeY + double{camera.viewY()},
-            eyeZ + double{camera.viewZ()},
-            double{camera.upX()}, double{camera.upY()}, double{camera.upZ()});
+  gluLookAt(eyeX, eyeY, eyeZ, eyeX + double{camera.viewX()}, eyeY + double{camera.viewY()},
+            eyeZ + double{camera.viewZ()}, double{camera.upX()}, double{camera.upY()},
+            double{camera.upZ()});
   drawIcosphere();
   for (int i = 0; i < frameListenerCount; ++i) frameListeners[i]();
 }
@@ -55,8 +54,7 @@ void loadFieldOfViewProjection() {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   // The aspect is the ratio of the two fields of view, not of the window.
-  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane},
-                 double{farPlane});
+  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane}, double{farPlane});
   glMatrixMode(GL_MODELVIEW);
   updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
 }

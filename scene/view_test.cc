@@ -66,21 +66,27 @@ TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
   glLoadIdentity();
   gluLookAt(3, 0, 0, 2, 0, 0, 0, 1, 0);
   EXPECT_TRUE(sameBits(modelViewMatrix(), got));
-  const struct { int width, height; bool drawn; } cases[] = {
-      {16384, 16384, true}, {16385, 400, false}, {300, 300, true}, {400, 16385, false},
-      {16384, 1, true}};
-  const std::string err = capture([&cases] {
-    for (const auto& c : cases) {
-      const std::array<GLint, 4> resized{0, 0, c.width, c.height}, before = viewport();
-      glLoadIdentity();
-      glTranslatef(1, 2, 3);
-      const auto moved = modelViewMatrix();
-      reshape(c.width, c.height);
-      display();
-      EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
-      EXPECT_EQ(sameBits(moved, modelViewMatrix()), !c.drawn) << c.width << " x " << c.height;
-    }
-  }).err;
+  const struct {
+    int width, height;
+    bool drawn;
+  } cases[] = {{16384, 16384, true},
+               {16385, 400, false},
+               {300, 300, true},
+               {400, 16385, false},
+               {16384, 1, true}};
+  const std::string err =
+      capture([&cases] {
+        for (const auto& c : cases) {
+          const std::array<GLint, 4> resized{0, 0, c.width, c.height}, before = viewport();
+          glLoadIdentity();
+          glTranslatef(1, 2, 3);
+          const auto moved = modelViewMatrix();
+          reshape(c.width, c.height);
+          display();
+          EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
+          EXPECT_EQ(sameBits(moved, modelViewMatrix()), !c.drawn) << c.width << " x " << c.height;
+        }
+      }).err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 

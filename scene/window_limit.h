@@ -15,9 +15,9 @@ constexpr int kMaxWindowSide = 16384;
 // and has been asked to shrink; its display handler draws nothing until a
 // reshape within the limit arrives.
 struct WindowLimit {
-  const char* name;        // in the note, e.g. "drawing window"
+  const char* name;  // in the note, e.g. "drawing window"
   bool oversized = false;
-  bool noted = false;      // the note goes to standard error once
+  bool noted = false;  // the note goes to standard error once
 };
 
 // The first step of a reshape handler, run with that window current. A size

@@ -28,8 +28,8 @@ Vector3 pointAt(const D3& eye, const D3& f, const D3& s, const D3& up, double d,
 
 }  // namespace
 
-Frustum viewingVolume(const Camera& camera, float hfov, float vfov, float nearPlane,
-                      float farPlane, float cutAt) {
+Frustum viewingVolume(const Camera& camera, float hfov, float vfov, float nearPlane, float farPlane,
+                      float cutAt) {
   Frustum result{};
   result.status = FrustumStatus::kDegenerate;
   const bool numbersUsable = std::isfinite(hfov) && std::isfinite(vfov) && hfov > 0.0f &&

@@ -44,7 +44,7 @@ struct Frustum {
 
 static_assert(std::is_trivially_copyable_v<Frustum>);
 
-Frustum viewingVolume(const Camera& camera, float hfov, float vfov, float nearPlane,
-                      float farPlane, float cutAt);
+Frustum viewingVolume(const Camera& camera, float hfov, float vfov, float nearPlane, float farPlane,
+                      float cutAt);
 
 #endif  // WORLD_FRUSTUM_H_

@@ -8,7 +8,9 @@
 // near rectangle lies 0.1 ahead (z 2.4), the cut end 4 ahead or at the far
 // plane if nearer (here 2).
 TEST(FrustumTest, CornersOfTheNearRectangleAndTheCutEnd) {
-  const struct { float hfov, vfov, farPlane, cut, nearX, nearY, cutX, cutY, cutZ; } cases[] = {
+  const struct {
+    float hfov, vfov, farPlane, cut, nearX, nearY, cutX, cutY, cutZ;
+  } cases[] = {
       {60, 60, 1000, 4, 0.0577350f, 0.0577350f, 2.3094011f, 2.3094011f, -1.5f},
       {90, 45, 2, 2, 0.0828427f, 0.0414214f, 1.6568542f, 0.8284271f, 0.5f},
   };
@@ -19,7 +21,8 @@ TEST(FrustumTest, CornersOfTheNearRectangleAndTheCutEnd) {
     ASSERT_EQ(f.status, FrustumStatus::kDrawable);
     EXPECT_EQ(f.cutDistance, k.cut);
     for (int i = 0; i < 4; ++i) {
-      const Vector3 near(sx[i] * k.nearX, sy[i] * k.nearY, 2.4f), cut(sx[i] * k.cutX, sy[i] * k.cutY, k.cutZ);
+      const Vector3 near(sx[i] * k.nearX, sy[i] * k.nearY, 2.4f),
+          cut(sx[i] * k.cutX, sy[i] * k.cutY, k.cutZ);
       EXPECT_LT((f.nearCorners[i] - near).length(), 2e-6) << k.hfov << ", corner " << i;
       EXPECT_LT((f.cutCorners[i] - cut).length(), 2e-6) << k.hfov << ", corner " << i;
     }
@@ -34,13 +37,22 @@ TEST(FrustumTest, NoVolumeAtVfov180OrFromADegenerateCamera) {
     return c;
   };
   const Vector3 y(0, 1, 0), z(0, 0, 1);
-  const auto kOk = FrustumStatus::kDrawable, kWide = FrustumStatus::kTooWide, kNo = FrustumStatus::kDegenerate;
-  const struct { Camera camera; float vfov, nearPlane, farPlane; FrustumStatus want; } rows[] = {
-      {Camera(), 179, 0.1f, 1000, kOk}, {Camera(), 180, 0.1f, 1000, kWide},
-      {at(y, z, Vector3(std::nanf(""), 0, 0)), 180, 0.1f, 1000, kNo}, {at(y, Vector3(0, 0, 0)), 60, 0.1f, 1000, kNo},
+  const auto kOk = FrustumStatus::kDrawable, kWide = FrustumStatus::kTooWide,
+             kNo = FrustumStatus::kDegenerate;
+  const struct {
+    Camera camera;
+    float vfov, nearPlane, farPlane;
+    FrustumStatus want;
+  } rows[] = {
+      {Camera(), 179, 0.1f, 1000, kOk},
+      {Camera(), 180, 0.1f, 1000, kWide},
+      {at(y, z, Vector3(std::nanf(""), 0, 0)), 180, 0.1f, 1000, kNo},
+      {at(y, Vector3(0, 0, 0)), 60, 0.1f, 1000, kNo},
       {at(z, z), 60, 0.1f, 1000, kNo},  // up along n
-      {Camera(), 60, 0, 1000, kNo}, {Camera(), 60, 0.1f, 0.1f, kNo},
+      {Camera(), 60, 0, 1000, kNo},
+      {Camera(), 60, 0.1f, 0.1f, kNo},
   };
   for (const auto& r : rows)
-    EXPECT_EQ(viewingVolume(r.camera, 60, r.vfov, r.nearPlane, r.farPlane, 4).status, r.want) << &r - rows;
+    EXPECT_EQ(viewingVolume(r.camera, 60, r.vfov, r.nearPlane, r.farPlane, 4).status, r.want)
+        << &r - rows;
 }

@@ -9,11 +9,15 @@ TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   EXPECT_FLOAT_EQ(orbited(start, 10, -4).elevation, start.elevation - 2.0f);
   EXPECT_FLOAT_EQ(zoomed(start, -2).distance, start.distance / (1.125f * 1.125f));
   EXPECT_NEAR(orbited(start, 720, 0).azimuth, start.azimuth, 1e-4);  // whole turns
-  const struct { int dx, dy, steps; float elevation, distance; } extremes[] = {
+  const struct {
+    int dx, dy, steps;
+    float elevation, distance;
+  } extremes[] = {
       {0, 0, 0, start.elevation, start.distance},
       {INT_MAX, INT_MAX, INT_MAX, kMaxElevation, kMaxDistance},
       {INT_MIN, INT_MIN, INT_MIN, -kMaxElevation, kMinDistance},
-      {720, 400, 1000, kMaxElevation, kMaxDistance}, {-360, -400, -1000, -kMaxElevation, kMinDistance},
+      {720, 400, 1000, kMaxElevation, kMaxDistance},
+      {-360, -400, -1000, -kMaxElevation, kMinDistance},
   };
   for (const auto& e : extremes) {
     const Observer o = zoomed(orbited(start, e.dx, e.dy), e.steps);

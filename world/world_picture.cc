@@ -144,7 +144,8 @@ void drawFrustum(const Frustum& frustum) {
 // Captions in window pixels, y up from the bottom edge; line 0 is the lowest
 // at the bottom or the highest at the top.
 void caption(int height, bool top, int line, const char* text) {
-  const int y = top ? height - kMargin - kLineHeight * (line + 1) + 3 : kMargin + kLineHeight * line;
+  const int y =
+      top ? height - kMargin - kLineHeight * (line + 1) + 3 : kMargin + kLineHeight * line;
   glRasterPos2i(kMargin, y);
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(text));
 }

@@ -28,7 +28,8 @@ bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 
 bool caption(const Rgb& p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
-int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0, int right = kSize) {
+int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
+          int right = kSize) {
   int n = 0;
   for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y)
     for (int x = std::max(left, 0); x < std::min(right, kSize); ++x) n += match(image.at(x, y));
@@ -62,7 +63,9 @@ TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow)
   hfov = vfov = 60.0f;
   // The start pose, and the camera moved to (0, 2.5, 0) looking down -y.
   for (bool above : {false, true}) {
-    if (above) camera.eye = Vector3(0, 2.5f, 0), camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
+    if (above)
+      camera.eye = Vector3(0, 2.5f, 0),
+      camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
     const Vector3 e = camera.eye, u = camera.u, v = camera.v, n = camera.n;
     const WindowImage image = frame();
     EXPECT_TRUE(near(image, e, yellow, 4)) << above;
@@ -79,7 +82,9 @@ TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow)
   subdivisions = 8;
   const WindowImage depth8 = frame();
   EXPECT_GT(count(depth8, caption, 0, kTop), 50);
-  EXPECT_EQ(std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop), sizeof(Rgb) * kSize * (kSize - kTop)), 0);
+  EXPECT_EQ(
+      std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop), sizeof(Rgb) * kSize * (kSize - kTop)),
+      0);
   // No frustum at Vfov 180, the camera still drawn; a NaN frame: neither.
   vfov = 180.0f;
   const WindowImage wide = frame();
@@ -99,7 +104,8 @@ TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow)
   // Opening leaves the current window and its GL state as they were.
   glEnable(GL_CULL_FACE);
   const int world = openWorldView();
-  EXPECT_TRUE(world != windowIds[0] && glutGetWindow() == windowIds[0] && glIsEnabled(GL_CULL_FACE));
+  EXPECT_TRUE(world != windowIds[0] && glutGetWindow() == windowIds[0] &&
+              glIsEnabled(GL_CULL_FACE));
   glutDestroyWindow(world);
 }
 

@@ -59,8 +59,7 @@ int main(int argc, char** argv) {
   angleSpinner->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
   angleSpinner->set_float_val(60.0f);
   angleSpinner->set_speed(1.0f);
-  glui->add_checkbox_to_panel(glui->add_panel_to_panel(numbers, "Inner"), "Slow", &slow, 6,
-                              report);
+  glui->add_checkbox_to_panel(glui->add_panel_to_panel(numbers, "Inner"), "Slow", &slow, 6, report);
   glui->add_button_to_panel(glui->add_panel("Raised", GLUI_PANEL_RAISED), "Press", 7, report);
   glui->add_button_to_panel(glui->add_panel("", GLUI_PANEL_NONE), "Quit", 0, GLUI_CB(exit));
   glui->set_main_gfx_window(mainWindow);

@@ -34,7 +34,9 @@ int createGlWindow(const char* title, int width, int height, bool visible) {
   return id;
 }
 
-void pumpEvents(int rounds) { for (int i = 0; i < rounds; ++i) glutMainLoopEvent(); }
+void pumpEvents(int rounds) {
+  for (int i = 0; i < rounds; ++i) glutMainLoopEvent();
+}
 
 static std::array<float, 16> matrix(GLenum query) {
   std::array<float, 16> m{};
