@@ -8,32 +8,52 @@ namespace {
 
 using namespace testsupport;
 
-const Vector3 kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
+const Vector3 kX(1, 0, 0);
+const Vector3 kY(0, 1, 0);
+const Vector3 kZ(0, 0, 1);
 
-// Each element sums four exact double products left to right, rounding once. Degrees to radians by
-// 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of 0x1.6609bp-20 (1.33e-6).
-// The cosine is of the double angle, the sine of the float-rounded one: at 31.5 degrees each choice
-// changes the last bit.
-TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
-  constexpr Matrix4 identity;
-  static_assert(identity.at(0, 0) == 1.0f && identity.at(3, 3) == 1.0f && identity[1] == 0.0f);
+TEST(Matrix4Test, DefaultIsTheIdentity) {
+  EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1), Matrix4()));
+}
+
+TEST(Matrix4Test, TakesRowsAndStoresColumns) {
   const Matrix4 m(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
   const float columns[16] = {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16};
   EXPECT_TRUE(sameFloats(columns, m.data(), 16));
+}
+
+TEST(Matrix4Test, SetFromArrayLoadsColumns) {
+  const float columns[16] = {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16};
   Matrix4 loaded;
   loaded.setFromArray(columns);
-  EXPECT_TRUE(sameBits(m, loaded));
+  EXPECT_TRUE(sameBits(Matrix4(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16), loaded));
+}
+
+TEST(Matrix4Test, SetTranslationOverwritesEveryElement) {
   Matrix4 t = rotation(30, Vector3(1, 2, 3));
-  t.setTranslation(-0.0f, 2.5f, -0.0f);  // overwrites everything, keeps -0
+  t.setTranslation(-0.0f, 2.5f, -0.0f);
   EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, -0.0f, 0, 1, 0, 2.5f, 0, 0, 1, -0.0f, 0, 0, 0, 1), t));
-  const Matrix4 r = rotation(90, kZ), rt = r * translation(1, 0, 0);
+}
+
+TEST(Matrix4Test, TranslationsAdd) {
+  EXPECT_TRUE(sameBits(translation(5, 7, 9), translation(1, 2, 3) * translation(4, 5, 6)));
+}
+
+// R x T has column 3 equal to R's column 0 (cosA, sinA, 0) for T a translation by (1, 0, 0).
+TEST(Matrix4Test, ThisMatrixIsTheLeftFactor) {
+  const Matrix4 r = rotation(90, kZ);
+  const Matrix4 rt = r * translation(1, 0, 0);
   EXPECT_TRUE(sameBits(r.at(0, 0), rt.at(0, 3)));
   EXPECT_TRUE(sameBits(r.at(1, 0), rt.at(1, 3)));
+  EXPECT_TRUE(sameBits(1.0f, (translation(1, 0, 0) * r).at(0, 3)));
+}
+
+// Each element sums four exact double products left to right, rounding once.
+TEST(Matrix4Test, ProductSumsInDoubleLeftToRightAndRoundsOnce) {
   const struct {
     Matrix4 a, b;
-    float want;
-  } cases[] = {// want: element (0, 0) of a * b
-               // 2^24 + 1 + 1 is exact in double; float steps would lose both ones.
+    float want;  // element (0, 0) of a * b
+  } cases[] = {  // 2^24 + 1 + 1 is exact in double; float steps would lose both ones.
                {{1, 1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
                 {0x1p24f, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1},
                 0x1p24f + 2},
@@ -46,16 +66,34 @@ TEST(Matrix4Test, RowsInColumnsOutProductInDoubleRotationBitForBit) {
                 {1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1},
                 0.0f}};
   for (const auto& c : cases) EXPECT_TRUE(sameBits(c.want, (c.a * c.b).at(0, 0)));
-  EXPECT_TRUE(sameBits(0x1.6609bp-20f, rotation(90, kZ).at(0, 0)));
-  const float c = 0x1.b48d48p-1f, s = 0x1.0b84ep-1f;
-  const Matrix4 z(c, -s, 0, 0, s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-  EXPECT_TRUE(sameBits(z, rotation(31.5f, kZ)));
-  EXPECT_TRUE(sameBits(z, rotation(31.5f, Vector3(0, 0, 2))));  // the general formula
-  EXPECT_TRUE(
-      sameBits(Matrix4(1, 0, 0, 0, 0, c, -s, 0, 0, s, c, 0, 0, 0, 0, 1), rotation(31.5f, kX)));
-  EXPECT_TRUE(
-      sameBits(Matrix4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1), rotation(31.5f, kY)));
-  // The direct form about z negates sinA = +0.0; the general formula sums to +0.0.
+}
+
+// Degrees to radians by 0.0174532777, a little under pi/180, so 90 degrees leaves a cosine of
+// 0x1.6609bp-20 (1.33e-6), not 0; the sine is exactly 1.
+TEST(Matrix4Test, NinetyDegreesLeavesACosineOfAboutOnePointThreeMillionths) {
+  const Matrix4 r = rotation(90, kZ);
+  EXPECT_TRUE(sameBits(0x1.6609bp-20f, r.at(0, 0)));
+  EXPECT_TRUE(sameBits(1.0f, r.at(1, 0)));
+}
+
+// The cosine is of the double angle, the sine of the float-rounded one: at 31.5 degrees each choice
+// changes the last bit. An axis of any length is normalized first and takes the general formula.
+TEST(Matrix4Test, RotationAboutEachAxisBitForBit) {
+  const float c = 0x1.b48d48p-1f;
+  const float s = 0x1.0b84ep-1f;
+  const Matrix4 aboutZ(c, -s, 0, 0, s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+  const struct {
+    Vector3 axis;
+    Matrix4 want;
+  } cases[] = {{kZ, aboutZ},
+               {Vector3(0, 0, 2), aboutZ},
+               {kX, Matrix4(1, 0, 0, 0, 0, c, -s, 0, 0, s, c, 0, 0, 0, 0, 1)},
+               {kY, Matrix4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1)}};
+  for (const auto& k : cases) EXPECT_TRUE(sameBits(k.want, rotation(31.5f, k.axis)));
+}
+
+// The direct form about z negates sinA = +0.0; the general formula sums to +0.0.
+TEST(Matrix4Test, ZeroDegreesLeavesMinusZeroOnlyAboutZ) {
   EXPECT_TRUE(sameBits(-0.0f, rotation(0, kZ).at(0, 1)));
   EXPECT_TRUE(sameBits(Matrix4(), rotation(0, kX)));
   EXPECT_TRUE(sameBits(Matrix4(), rotation(0, kY)));
