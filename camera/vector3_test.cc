@@ -10,24 +10,40 @@ namespace {
 
 using testsupport::sameBits;
 
-TEST(Vector3Test, LengthNormalizeCrossAndScaling) {
+TEST(Vector3Test, LengthOfThreeFourZeroIsFive) { EXPECT_EQ(Vector3(3, 4, 0).length(), 5.0f); }
+
+TEST(Vector3Test, NormalizeOfThreeFourZero) {
   Vector3 a(3, 4, 0);
-  EXPECT_EQ(a.length(), 5.0f);
   a.normalize();
   EXPECT_TRUE(sameBits(Vector3(0.6f, 0.8f, 0.0f), a));
-  EXPECT_TRUE(sameBits(Vector3(0, 0, -1), Vector3(0, 1, 0).cross(Vector3(1, 0, 0))));
-  // Scaling by -1 is the only negation, and it turns a zero into -0.
-  EXPECT_TRUE(sameBits(Vector3(-1.0f, -0.0f, 2.0f), Vector3(1, 0, -2) * -1.0f));
+}
+
+TEST(Vector3Test, NormalizeOfZeroLeavesNaN) {
   Vector3 zero(0, 0, 0);
   zero.normalize();
-  EXPECT_TRUE(std::isnan(zero.x) && std::isnan(zero.y) && std::isnan(zero.z));
-  // One float product e*e rounds 1 + 2^-11 + 2^-24 to 1 + 2^-11; in double each cross component e*e
-  // - 1 keeps its 2^-24.
-  const float e = 1.0f + 0x1p-12f, want = 0x1p-11f + 0x1p-24f;
+  EXPECT_TRUE(std::isnan(zero.x));
+  EXPECT_TRUE(std::isnan(zero.y));
+  EXPECT_TRUE(std::isnan(zero.z));
+}
+
+TEST(Vector3Test, CrossOfYAndXIsMinusZ) {
+  EXPECT_TRUE(sameBits(Vector3(0, 0, -1), Vector3(0, 1, 0).cross(Vector3(1, 0, 0))));
+}
+
+// One float product e*e rounds 1 + 2^-11 + 2^-24 to 1 + 2^-11; in double each cross component
+// e*e - 1 keeps its 2^-24.
+TEST(Vector3Test, CrossEvaluatesEachComponentInDouble) {
+  const float e = 1.0f + 0x1p-12f;
+  const float want = 0x1p-11f + 0x1p-24f;
   const Vector3 x = Vector3(0, e, 1).cross(Vector3(0, 1, e));
   const Vector3 y = Vector3(1, 0, e).cross(Vector3(e, 0, 1));
   const Vector3 z = Vector3(e, 1, 0).cross(Vector3(1, e, 0));
   EXPECT_TRUE(sameBits(Vector3(want, want, want), Vector3(x.x, y.y, z.z)));
+}
+
+// Scaling by -1 is the only negation, and it turns a zero into -0.
+TEST(Vector3Test, ScalingByMinusOneNegatesZeroToo) {
+  EXPECT_TRUE(sameBits(Vector3(-1.0f, -0.0f, 2.0f), Vector3(1, 0, -2) * -1.0f));
 }
 
 }  // namespace
