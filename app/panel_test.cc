@@ -1,9 +1,10 @@
-// Start-up and the panel's event handler, on a real GL context: start-up runs
-// up to, not into, the event loop, and the handler is called as the panel
-// would call it.
+// Start-up and the panel's event handler, on a real GL context: start-up runs up to, not into, the
+// event loop, and the handler is called as the panel would call it. Each test is a process of its
+// own, so each starts from a fresh start-up.
 #include <GL/freeglut.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
-#include <vector>
+
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -16,48 +17,104 @@ namespace {
 
 using testsupport::sameBits;
 
-TEST(StartedViewer, StateAfterStartUpFieldOfViewAndResetView) {
-  testsupport::initGlut(), startViewer(), testsupport::pumpEvents();
-  glutSetWindow(windowIds[0]);
-  EXPECT_GT(windowIds[0], 0);
-  EXPECT_EQ((std::vector<int>{renderMode, lightOn, cullBackFaces, subdivisions, navigationMode,
-                              activeAxis, lookAtObject, rotateAboutObject, lastMouseX, lastMouseY,
-                              subdivisionsSpinner->get_int_val()}),
-            (std::vector<int>{1, 0, 1, 1, 0, 2, 0, 1, 0, 0, 1}));
-  // rotateStep is 5 degrees, nine float ulps short of 5 pi / 180. The camera
-  // gets the fields of view only when a spinner changes them.
-  EXPECT_EQ((std::vector<float>{hfov, vfov, hfovSpinner->get_float_val(),
-                                vfovSpinner->get_float_val(), nearPlane, farPlane, translateStep,
-                                rotateStep, camera.eyeZ(), camera.hfov, camera.vfov}),
-            (std::vector<float>{60, 60, 60, 60, 0.1f, 1000, 0.1f, 0.08726639f, 2.5f, 0, 0}));
-  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_DEPTH_TEST));
+class StartedViewer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testsupport::initGlut();
+    startViewer();
+    testsupport::pumpEvents();
+    glutSetWindow(windowIds[0]);
+  }
+};
 
-  // The projection's aspect is hfov / vfov, not the window's (400 by 400):
-  // cot 15 degrees = 3.7320508, over 90 / 30. The camera keeps the values, and
-  // Corvane follows bit for bit.
-  hfov = 90.0f, controlCallback(kHfovId);
-  vfov = 30.0f, controlCallback(kVfovId);
-  const auto p = testsupport::projectionMatrix();
-  EXPECT_FLOAT_EQ(p[0], 1.2440169f);
-  EXPECT_FLOAT_EQ(p[5], 3.7320508f);
-  EXPECT_TRUE(sameBits(corvaneProjection, p));
-  EXPECT_TRUE(camera.hfov == 90.0f && camera.vfov == 30.0f);
+// gluPerspective with literal arguments, as OpenGL leaves it.
+std::array<float, 16> perspective(double fovy, double aspect) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(fovy, aspect, double{0.1f}, 1000.0);
+  glMatrixMode(GL_MODELVIEW);
+  return testsupport::projectionMatrix();
+}
+
+TEST_F(StartedViewer, PanelShowsTheStartSelections) {
+  const struct {
+    const char* control;
+    float shown, start;
+  } controls[] = {{"Render Mode", float(renderModeGroup->get_int_val()), 1},
+                  {"Light On/Off", float(lightCheckbox->get_int_val()), 0},
+                  {"Backface culling", float(cullingCheckbox->get_int_val()), 1},
+                  {"# Subdivisions ", float(subdivisionsSpinner->get_int_val()), 1},
+                  {"Hfov:", hfovSpinner->get_float_val(), 60},
+                  {"Vfov:", vfovSpinner->get_float_val(), 60}};
+  for (const auto& c : controls) EXPECT_EQ(c.shown, c.start) << c.control;
+}
+
+// The camera gets the fields of view only when a spinner changes them.
+TEST_F(StartedViewer, CameraHoldsNoFieldOfViewBeforeTheFirstChange) {
+  EXPECT_EQ(camera.hfov, 0.0f);
+  EXPECT_EQ(camera.vfov, 0.0f);
+}
+
+TEST_F(StartedViewer, HfovChangeHandsBothFieldsOfViewToTheCamera) {
+  hfov = 90.0f;
+  controlCallback(kHfovId);
+  EXPECT_EQ(camera.hfov, 90.0f);
+  EXPECT_EQ(camera.vfov, 60.0f);
+}
+
+// The projection's aspect is hfov / vfov, not the window's (400 by 400).
+TEST_F(StartedViewer, HfovNinetyGivesThePerspectiveOfSixtyAndOnePointFive) {
+  hfov = 90.0f;
+  controlCallback(kHfovId);
+  EXPECT_TRUE(sameBits(perspective(60, 1.5), testsupport::projectionMatrix()));
+}
+
+TEST_F(StartedViewer, VfovThirtyGivesThePerspectiveOfThirtyAndTwo) {
+  vfov = 30.0f;
+  controlCallback(kVfovId);
+  EXPECT_TRUE(sameBits(perspective(30, 2), testsupport::projectionMatrix()));
+}
+
+TEST_F(StartedViewer, CorvaneProjectionFollowsAFieldOfViewChangeBitForBit) {
+  vfov = 30.0f;
+  controlCallback(kVfovId);
+  EXPECT_TRUE(sameBits(corvaneProjection, testsupport::projectionMatrix()));
+}
+
+TEST_F(StartedViewer, FieldOfViewChangeLeavesTheModelViewMatrixCurrent) {
+  hfov = 90.0f;
+  controlCallback(kHfovId);
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);
+}
 
-  // Reset View after real drags puts back the eye and frame only: the fields
-  // of view handed to the camera and the accumulated Corvane model-view stay.
-  activeAxis = 0;
-  for (int mode : {0, 1}) {  // a translation, then a rotation
-    navigationMode = mode, mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
-    motion(210, 220), mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
+// Real drags, a translation and a rotation, then Reset View.
+class ResetView : public StartedViewer {
+ protected:
+  void SetUp() override {
+    StartedViewer::SetUp();
+    activeAxis = 0;
+    for (const int mode : {0, 1}) {
+      navigationMode = mode;
+      mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+      motion(210, 220);
+      mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
+    }
+    camera.setHfov(75.0f);
+    accumulated = corvaneModelView;
+    controlCallback(kResetViewId);
   }
-  camera.setHfov(75.0f);
-  const Matrix4 accumulated = corvaneModelView;
-  controlCallback(kResetViewId);
-  EXPECT_TRUE(sameBits(Camera(), camera) && camera.hfov == 75.0f);
-  EXPECT_TRUE(sameBits(accumulated, corvaneModelView) && !sameBits(Matrix4(), corvaneModelView));
+  Matrix4 accumulated;
+};
+
+TEST_F(ResetView, PutsBackTheEyeAndFrame) { EXPECT_TRUE(sameBits(Camera(), camera)); }
+
+TEST_F(ResetView, KeepsTheCamerasFieldsOfView) { EXPECT_EQ(camera.hfov, 75.0f); }
+
+TEST_F(ResetView, KeepsTheAccumulatedCorvaneModelView) {
+  EXPECT_FALSE(sameBits(Matrix4(), accumulated));
+  EXPECT_TRUE(sameBits(accumulated, corvaneModelView));
 }
 
 }  // namespace
