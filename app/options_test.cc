@@ -1,5 +1,5 @@
-// The command line, one table: every option in each spelling, each kind of
-// bad input with its exact message, and what is left for glutInit.
+// The command line: every option in each spelling, each kind of bad input with its exact message,
+// and what is left for glutInit.
 #include "app/options.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -20,14 +20,19 @@ std::string outcome(std::vector<std::string> args) {
   std::string s;
   const auto add = [&s](bool given, const std::string& what) { s += given ? what + " " : ""; };
   const auto str = [](const char* v) { return std::string(v ? v : ""); };
-  add(o.help, "help"), add(o.version, "version");
+  add(o.help, "help");
+  add(o.version, "version");
   add(o.depth != 0, "depth=" + std::to_string(o.depth));
   add(o.mode != -1, "mode=" + std::to_string(o.mode));
-  add(o.light, "light"), add(o.noCull, "no-cull");
+  add(o.light, "light");
+  add(o.noCull, "no-cull");
   add(o.hasHfov, "hfov=" + std::to_string(o.hfov));
   add(o.hasVfov, "vfov=" + std::to_string(o.vfov));
-  add(o.script, "script=" + str(o.script)), add(o.out, "out=" + str(o.out));
-  add(o.inspect, "inspect"), add(o.world, "world"), add(o.geometry, "geometry");
+  add(o.script, "script=" + str(o.script));
+  add(o.out, "out=" + str(o.out));
+  add(o.inspect, "inspect");
+  add(o.world, "world");
+  add(o.geometry, "geometry");
   s += "|";
   for (int i = 1; i < argc; ++i) s += std::string(" ") + argv[i];
   EXPECT_STREQ(argv[0], "viewer");
@@ -35,11 +40,17 @@ std::string outcome(std::vector<std::string> args) {
   return s;
 }
 
-TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
-  const struct {
-    std::vector<std::string> args;
-    std::string want;
-  } rows[] = {
+struct Row {
+  std::vector<std::string> args;
+  std::string want;
+};
+
+void expectOutcomes(const std::vector<Row>& rows) {
+  for (const auto& row : rows) EXPECT_EQ(outcome(row.args), row.want) << row.want;
+}
+
+TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
+  expectOutcomes({
       {{}, "|"},
       {{"--depth", "3", "--mode", "points", "--light", "--no-cull", "--hfov", "10", "--vfov",
         "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world"},
@@ -53,13 +64,23 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},
       {{"--help", "--out", "x"}, "help |"},
-      // X options keep their order and values; ours are taken out.
+  });
+}
+
+// X options keep their order and values; ours are taken out.
+TEST(CommandLine, LeavesTheXOptionsForGlutInitInOrder) {
+  expectOutcomes({
       {{"-display", ":7", "--light", "-iconic", "--depth", "2", "-sync", "-gldebug", "-direct",
         "-indirect", "-geometry", "300"},
        "depth=2 light geometry | -display :7 -iconic -sync -gldebug -direct -indirect "
        "-geometry 300"},
       {{"-geometry", "600x500-0-0", "-geometry", "=+10+20"},
        "geometry | -geometry 600x500-0-0 -geometry =+10+20"},
+  });
+}
+
+TEST(CommandLine, RefusesUnknownInputWithItsExactMessage) {
+  expectOutcomes({
       {{"--bogus=1"}, "viewer: unknown option '--bogus'"},
       {{"--"}, "viewer: unknown option '--'"},
       {{"--bogus", "--help"}, "viewer: unknown option '--bogus'"},
@@ -71,10 +92,12 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       {{"--no-cull="}, "viewer: option '--no-cull' takes no value but got ''"},
       {{"--help=me"}, "viewer: option '--help' takes no value but got 'me'"},
       {{"--out", "shots"}, "viewer: option '--out' got 'shots' but needs '--script FILE' as well"},
-  };
-  for (const auto& row : rows) EXPECT_EQ(outcome(row.args), row.want) << row.want;
-  // Each option's value missing, and values refused: as the next argument
-  // and, for our options, after '='.
+  });
+}
+
+// Each option's value missing, and values refused: as the next argument and, for our options,
+// after '='.
+TEST(CommandLine, RefusesAMissingOrBadValueNamingWhatItAccepts) {
   const char* const kFov = "a number of degrees from 10 to 180";
   const struct {
     std::string option;

@@ -34,91 +34,114 @@ const std::string kRadio =
 const std::string kNumber = "expected a whole number from -10000 to 10000, found ";
 const std::string kName =
     "expected a file name of letters, digits, '.', '-' and '_', not starting with '.', found ";
-const std::string kOnOff = "expected on or off, found ",
-                  kKey = "expected one character or Esc, found ";
+const std::string kOnOff = "expected on or off, found ";
+const std::string kKey = "expected one character or Esc, found ";
 const std::string kEnd = "end of line";
 
-// Good lines with their command, bad ones (each followed by a blank line)
-// with their error, and comments between: every command and every error must
-// carry its own line number.
-TEST(Script, ReadsEveryCommandAndReportsEveryBadLineWithItsNumber) {
-  const struct {
-    const char* line;
-    std::string want;
-  } rows[] = {
-      // errors: "expected ..."
-      {"select Solid", "select [Solid]"},
-      {"select Y", "select [Y]"},
-      {"select", kRadio + kEnd},
-      {"jump 1 2", kCommand + "\"jump\""},
-      {"Select Solid", kCommand + "\"Select\""},
-      {"select Quit", kRadio + "\"Quit\""},
-      {"select Solid Wireframe", "expected end of line, found \"Wireframe\""},
-      {"check \"Light On/Off\" on", "check [Light On/Off] on"},
-      {"check \"Look at Object\" off", "check [Look at Object]"},
-      {"check Light on",
-       "expected the label of a check box (\"Light On/Off\", \"Backface culling\", \"Look at "
-       "Object\"), found \"Light\""},
-      {"check \"Light On/Off\"", kOnOff + kEnd},
-      {"check \"Backface culling\" yes", kOnOff + "\"yes\""},
-      // Trailing blanks and the colon may be left out, or given.
-      {"set \"# Subdivisions\" 3", "set [# Subdivisions ] '3'"},
-      {"set \"# Subdivisions \" 9", "set [# Subdivisions ] '9'"},
-      {"set Hfov 90", "set [Hfov:] '90'"},
-      {"set Vfov: \" 4x5 \"", "set [Vfov:] ' 4x5 '"},
-      {"set \"# subdivisions\" 3",
-       "expected the label of a spinner (\"# Subdivisions\", Hfov, Vfov), found \"# "
-       "subdivisions\""},
-      {"set Hfov", "expected the text to type, found end of line"},
-      {"set Vfov \"30", "expected a closing \", found end of line"},
-      {"press \"Reset View\"", "press [Reset View]"},
-      {"press Quit", "press [Quit]"},
-      {"press Reset", "expected the label of a button (\"Reset View\", Quit), found \"Reset\""},
-      {"drag 20 0", "drag 20 0"},
-      {"drag 0 -3 middle", "drag 0 -3 button 1"},
-      {"drag -5 7 right from 10 -20", "drag -5 7 button 2 from 10 -20"},
-      {"drag 10000 -10000 from 0 0", "drag 10000 -10000 from 0 0"},
-      {"drag 10", kNumber + kEnd},
-      {"drag ten 0", kNumber + "\"ten\""},
-      {"drag 1.5 0", kNumber + "\"1.5\""},
-      {"drag 10001 0", kNumber + "\"10001\""},
-      {"drag 1 1 from 5", kNumber + kEnd},
-      {"drag 1 1 sideways",
-       "expected left, middle, right, from or end of line, found \"sideways\""},
-      {"drag 1 1 left 5", "expected from or end of line, found \"5\""},
-      {"drag 1 1 from 5 5 left", "expected end of line, found \"left\""},
-      {"key ?", "key ?"},
-      {"key p", "key p"},
-      {"key \"#\"", "key #"},
-      {"key Esc", "key 27"},
-      {"\tkey C   # a comment after a command", "key C"},
-      {"key", kKey + kEnd},
-      {"key #", kKey + kEnd},
-      {"key Enter", kKey + "\"Enter\""},
-      {"click middle 120 45", "click button 1 from 120 45"},
-      {"resize 300 1", "resize size 300 1"},
-      {"click 120 45", "expected left, middle or right, found \"120\""},
-      {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
-      {"snap 01-start_v1.2", "snap '01-start_v1.2'"},
-      {"snap", kName + kEnd},
-      {"snap ../escape", kName + "\"../escape\""},
-      {"snap .hidden", kName + "\".hidden\""},
-  };
+struct Row {
+  const char* line;
+  std::string want;  // the command's fields, or the error
+};
+
+// Reads the rows' lines as one script (a comment and a blank line first, a blank line after each
+// bad line, so that every command and every error must carry its own line number) and checks the
+// errors when `errors`, else the commands.
+void read(const std::vector<Row>& rows, bool errors) {
   std::string text = "# a session\n\n";
-  std::vector<std::string> want, wantErrors, got;
   int line = 2;
+  std::vector<std::string> got;
   for (const auto& row : rows) {
-    const bool bad = row.want.rfind("expected", 0) == 0;
-    text += row.line + std::string(bad ? "\n   \n" : "\n");
-    const std::string at = std::to_string(++line) + ": ";
-    (bad ? wantErrors : want).push_back((bad ? "s.script:" + at : at) + row.want);
-    line += bad ? 1 : 0;
+    text += row.line + std::string(errors ? "\n   \n" : "\n");
+    ++line;
+    EXPECT_EQ(row.want.rfind("expected", 0) == 0, errors) << row.line;
+    if (errors) {
+      got.push_back("s.script:" + std::to_string(line) + ": " + row.want);
+      ++line;
+    } else {
+      got.push_back(std::to_string(line) + ": " + row.want);
+    }
   }
   const Script script = parseScript(text, "s.script");
-  EXPECT_EQ(wantErrors, script.errors);
+  if (errors) {
+    EXPECT_TRUE(script.commands.empty());
+    EXPECT_EQ(got, script.errors);
+    return;
+  }
+  EXPECT_TRUE(script.errors.empty());
+  std::vector<std::string> commands;
   for (const ScriptCommand& c : script.commands)
-    got.push_back(std::to_string(c.line) + ": " + show(c));
-  EXPECT_EQ(want, got);
+    commands.push_back(std::to_string(c.line) + ": " + show(c));
+  EXPECT_EQ(got, commands);
+}
+
+TEST(Script, ReadsEachCommandIntoItsFieldsWithItsLineNumber) {
+  read(
+      {
+          {"select Solid", "select [Solid]"},
+          {"select Y", "select [Y]"},
+          {"check \"Light On/Off\" on", "check [Light On/Off] on"},
+          {"check \"Look at Object\" off", "check [Look at Object]"},
+          // Trailing blanks and the colon may be left out, or given.
+          {"set \"# Subdivisions\" 3", "set [# Subdivisions ] '3'"},
+          {"set \"# Subdivisions \" 9", "set [# Subdivisions ] '9'"},
+          {"set Hfov 90", "set [Hfov:] '90'"},
+          {"set Vfov: \" 4x5 \"", "set [Vfov:] ' 4x5 '"},
+          {"press \"Reset View\"", "press [Reset View]"},
+          {"press Quit", "press [Quit]"},
+          {"drag 20 0", "drag 20 0"},
+          {"drag 0 -3 middle", "drag 0 -3 button 1"},
+          {"drag -5 7 right from 10 -20", "drag -5 7 button 2 from 10 -20"},
+          {"drag 10000 -10000 from 0 0", "drag 10000 -10000 from 0 0"},
+          {"key ?", "key ?"},
+          {"key p", "key p"},
+          {"key \"#\"", "key #"},
+          {"key Esc", "key 27"},
+          {"\tkey C   # a comment after a command", "key C"},
+          {"click middle 120 45", "click button 1 from 120 45"},
+          {"resize 300 1", "resize size 300 1"},
+          {"snap 01-start_v1.2", "snap '01-start_v1.2'"},
+      },
+      false);
+}
+
+TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
+  read(
+      {
+          {"select", kRadio + kEnd},
+          {"jump 1 2", kCommand + "\"jump\""},
+          {"Select Solid", kCommand + "\"Select\""},
+          {"select Quit", kRadio + "\"Quit\""},
+          {"select Solid Wireframe", "expected end of line, found \"Wireframe\""},
+          {"check Light on",
+           "expected the label of a check box (\"Light On/Off\", \"Backface culling\", \"Look at "
+           "Object\"), found \"Light\""},
+          {"check \"Light On/Off\"", kOnOff + kEnd},
+          {"check \"Backface culling\" yes", kOnOff + "\"yes\""},
+          {"set \"# subdivisions\" 3",
+           "expected the label of a spinner (\"# Subdivisions\", Hfov, Vfov), found \"# "
+           "subdivisions\""},
+          {"set Hfov", "expected the text to type, found end of line"},
+          {"set Vfov \"30", "expected a closing \", found end of line"},
+          {"press Reset", "expected the label of a button (\"Reset View\", Quit), found \"Reset\""},
+          {"drag 10", kNumber + kEnd},
+          {"drag ten 0", kNumber + "\"ten\""},
+          {"drag 1.5 0", kNumber + "\"1.5\""},
+          {"drag 10001 0", kNumber + "\"10001\""},
+          {"drag 1 1 from 5", kNumber + kEnd},
+          {"drag 1 1 sideways",
+           "expected left, middle, right, from or end of line, found \"sideways\""},
+          {"drag 1 1 left 5", "expected from or end of line, found \"5\""},
+          {"drag 1 1 from 5 5 left", "expected end of line, found \"left\""},
+          {"key", kKey + kEnd},
+          {"key #", kKey + kEnd},
+          {"key Enter", kKey + "\"Enter\""},
+          {"click 120 45", "expected left, middle or right, found \"120\""},
+          {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
+          {"snap", kName + kEnd},
+          {"snap ../escape", kName + "\"../escape\""},
+          {"snap .hidden", kName + "\".hidden\""},
+      },
+      true);
 }
 
 }  // namespace
