@@ -1,6 +1,6 @@
 // ReportOutput on a real pipe that both streams share, as a shell's 2>&1 leaves them: titles go to
 // standard error, numbers to standard output, and the reader stalls and resumes.
-#include "app/report_output.h"
+#include "process/report_output.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
