@@ -40,7 +40,8 @@ class NavigationTest : public ::testing::Test {
   void SetUp() override {
     static const int window = createGlWindow("navigation");
     glutSetWindow(windowIds[0] = window);
-    navigationMode = lookAtObject = 0;
+    navigationMode = 0;
+    lookAtObject = 0;
     rotateAboutObject = 1;
     objectCenter.set(0.0f, 0.0f, 0.0f);
     restart(2);
@@ -57,7 +58,7 @@ class NavigationTest : public ::testing::Test {
 // against the sign (right or down is +u, +n), axis 1 with it, and OpenGL gets the same step bit for
 // bit. A turn is the same number in radians for the camera and in degrees for Corvane; with the
 // pivot at the origin the wrap leaves the plain rotation bit for bit, and Look at Object plays no
-// part. A step measures from the last press, release or motion.
+// part.
 TEST_F(NavigationTest, EachModeAndAxisMovesWithItsSenseAndSize) {
   auto moved = [](float x, float y, float z) {
     Camera c;
@@ -87,7 +88,8 @@ TEST_F(NavigationTest, EachModeAndAxisMovesWithItsSenseAndSize) {
                {1, 2, 10, 0, turned(&Camera::roll, kTurn), rotation(kTurn, {0, 0, 1})}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mode << "/" << c.axis << ": " << c.dx << ", " << c.dy);
-    navigationMode = lookAtObject = c.mode;
+    navigationMode = c.mode;
+    lookAtObject = c.mode;
     restart(c.axis);
     drag(c.dx, c.dy);
     EXPECT_TRUE(sameBits(c.camera, camera));
@@ -95,7 +97,9 @@ TEST_F(NavigationTest, EachModeAndAxisMovesWithItsSenseAndSize) {
     if (c.mode == 1) expectNearOpenGl(1e-7);
     EXPECT_TRUE(c.mode == 1 || sameBits(c.corvane, modelViewMatrix()));
   }
-  navigationMode = lookAtObject = 0;
+}
+
+TEST_F(NavigationTest, AStepMeasuresFromTheLastPressReleaseOrMotion) {
   restart(0);
   mouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 100, 50);
   motion(104, 50);  // 4 px right: 0.2
@@ -142,7 +146,8 @@ TEST_F(NavigationTest, EachStepAppendsTheSameFactorToOpenGlAndCorvane) {
     const Matrix4 before = corvaneModelView;
     const Camera cameraBefore = camera;
     drag(0, 0);
-    EXPECT_TRUE(sameBits(before, corvaneModelView) && sameBits(cameraBefore, camera));
+    EXPECT_TRUE(sameBits(before, corvaneModelView));
+    EXPECT_TRUE(sameBits(cameraBefore, camera));
   }
 }
 
