@@ -1,4 +1,5 @@
-// The icosphere as OpenGL receives it: drawIcosphere draws real frames into the GL feedback buffer.
+// The icosphere as OpenGL receives it: drawIcosphere draws real frames into the
+// GL feedback buffer.
 #include "scene/icosphere.h"
 
 #include <GL/freeglut.h>
@@ -19,9 +20,9 @@ namespace {
 using namespace testsupport;
 constexpr int kPerTriangle = 2 + 3 * 7;  // token, count, 3 x (window x, y, z, r, g, b, a)
 
-// Window x and red of every vertex of one frame drawn with model-view `m`; the buffer has room for
-// one triangle more than expected, to catch too many.
-std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
+// Window x and red of every vertex of one frame drawn with model-view `m`; the
+// buffer has room for one triangle more than expected, to catch too many.
+std::vector<std::array<float, 2>> feedbackFrame(const GLfloat *m) {
   std::vector<float> buffer((std::size_t{20} << (2 * subdivisions)) * kPerTriangle + 1);
   glLoadMatrixf(m);
   glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
@@ -38,12 +39,13 @@ std::vector<std::array<float, 2>> feedbackFrame(const GLfloat* m) {
   return vertices;
 }
 
-// Vertices in object coordinates, in drawing order, at depth `depth`. Window y and z are rounded on
-// their way out of OpenGL, so each coordinate is read from window x in a pass of its own, under a
-// rotation that turns object axis `axis` onto eye x. The projection is the identity and the
-// viewport (-1, -1, 2, 2), so window x is eye x unrounded. Lighting is on: OpenGL's default light
-// shines along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of its normal), and the normal
-// sent with a vertex must be the vertex itself.
+// Vertices in object coordinates, in drawing order, at depth `depth`. Window y
+// and z are rounded on their way out of OpenGL, so each coordinate is read from
+// window x in a pass of its own, under a rotation that turns object axis `axis`
+// onto eye x. The projection is the identity and the viewport (-1, -1, 2, 2),
+// so window x is eye x unrounded. Lighting is on: OpenGL's default light shines
+// along eye z, so a vertex's red is 0.04 + 0.8 * max(0, eye z of its normal),
+// and the normal sent with a vertex must be the vertex itself.
 std::vector<Vector3> capturedVertices(int depth) {
   createGlWindow("icosphere feedback");  // a fresh context: no culling, identity projection
   glViewport(-1, -1, 2, 2);
@@ -70,35 +72,59 @@ std::vector<Vector3> capturedVertices(int depth) {
   return points;
 }
 
-// The first face (1, 4, 0) split once, corner children first, centre last. A midpoint is the double
-// mean rounded to float, then divided by its length (double, rounded to float): (0.309017, 0.5,
-// 0.809017) for m14. 20 * 4^3 triangles, each counter-clockwise seen from outside: the right-hand
-// normal of each points away from the origin. The length in double, rounded once, is 0.37416574f;
-// summing the squares in float would give the next float up and other quotients.
-TEST(IcosphereTest, FirstFaceBitExactAllOnTheSphereFacingOutAndMidpointsRoundedOnce) {
-  const float s = 0.52573108673095703125f, l = 0.850650787353515625f;
-  const float a = 0x1.3c6ef2p-2f, b = 0x1.9e377ap-1f;
-  const Vector3 p1(s, 0, l), p4(0, l, s), p0(-s, 0, l), m14(a, 0.5f, b), m40(-a, 0.5f, b),
-      m01(0, 0, 1);
+// The first face (1, 4, 0) split once, corner children first, centre last. A
+// midpoint is the double mean rounded to float, then divided by its length
+// (double, rounded to float): (0.309017, 0.5, 0.809017) for m14.
+TEST(IcosphereTest, FirstFaceSplitOnceBitForBit) {
+  const float s = 0.52573108673095703125f;
+  const float l = 0.850650787353515625f;
+  const float a = 0x1.3c6ef2p-2f;
+  const float b = 0x1.9e377ap-1f;
+  const Vector3 p1(s, 0, l);
+  const Vector3 p4(0, l, s);
+  const Vector3 p0(-s, 0, l);
+  const Vector3 m14(a, 0.5f, b);
+  const Vector3 m40(-a, 0.5f, b);
+  const Vector3 m01(0, 0, 1);
   const Vector3 want[12] = {p1, m14, m01, p4, m40, m14, p0, m01, m40, m14, m40, m01};
   const auto got = capturedVertices(1);
   ASSERT_EQ(got.size(), 240u);
   for (int k = 0; k < 12; ++k) EXPECT_TRUE(sameBits(want[k], got[k])) << k;
+}
+
+TEST(IcosphereTest, EveryVertexLiesOnTheSphere) {
   const auto p = capturedVertices(3);
   ASSERT_EQ(p.size(), 3u * 20 * 64);
-  int offSphere = 0, clockwise = 0;
+  int offSphere = 0;
+  for (const Vector3 &vertex : p) offSphere += std::fabs(vertex.length() - 1.0f) > 1e-6f;
+  EXPECT_EQ(offSphere, 0);
+}
+
+// Counter-clockwise seen from outside: the right-hand normal of each triangle
+// points away from the origin.
+TEST(IcosphereTest, EveryTriangleFacesOutward) {
+  const auto p = capturedVertices(3);
+  ASSERT_EQ(p.size(), 3u * 20 * 64);
+  int clockwise = 0;
   for (std::size_t i = 0; i < p.size(); i += 3) {
     const Vector3 normal = (p[i + 1] - p[i]).cross(p[i + 2] - p[i]);
     const Vector3 mid = p[i] + p[i + 1] + p[i + 2];
     clockwise += normal.x * mid.x + normal.y * mid.y + normal.z * mid.z <= 0.0f;
-    for (int j = 0; j < 3; ++j) offSphere += std::fabs(p[i + j].length() - 1.0f) > 1e-6f;
   }
-  EXPECT_EQ(offSphere, 0);
   EXPECT_EQ(clockwise, 0);
-  float q[3] = {0.1f, 0.2f, 0.3f}, zero[3] = {0, 0, 0};
+}
+
+// The length in double, rounded once, is 0.37416574f; summing the squares in
+// float would give the next float up and other quotients.
+TEST(IcosphereTest, NormalizePointRoundsTheLengthOnce) {
+  float q[3] = {0.1f, 0.2f, 0.3f};
   normalizePoint(q);
   const float unit[3] = {0.26726123690605164f, 0.5345224738121033f, 0.8017837405204773f};
   EXPECT_TRUE(sameFloats(unit, q, 3));
+}
+
+TEST(IcosphereTest, NormalizePointOfZeroSaysSoAndLeavesZero) {
+  float zero[3] = {0, 0, 0};
   const auto printed = capture([&] { normalizePoint(zero); });
   EXPECT_EQ(printed.err + "|" + printed.out, "Zero length vector\n|");
   EXPECT_TRUE(sameBits(Vector3(0, 0, 0), Vector3(zero[0], zero[1], zero[2])));

@@ -1,4 +1,5 @@
-// reshape and display against OpenGL's own matrices, read back from a real context.
+// reshape and display against OpenGL's own matrices, read back from a real
+// context.
 #include "scene/view.h"
 
 #include <GL/freeglut.h>
@@ -36,28 +37,40 @@ class ViewTest : public ::testing::Test {
   }
 };
 
-// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000, and Corvane keeps in
-// step; the model-view is left current and the identity. display aims at one unit along -n from the
-// eye, not the origin; u is ignored, and no transformation outlives a frame. Up to 16384 pixels a
-// side a window is drawn as it is; a larger one leaves the viewport and the model-view alone until
-// a size within the limit comes, and is noted once however often it comes.
-TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
-  glTranslatef(1, 2, 3);
+TEST_F(ViewTest, ReshapeSetsTheViewportToTheWholeWindow) {
   reshape(800, 400);
   EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 800, 400}));
+  reshape(400, 0);
+  EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 0}));
+}
+
+TEST_F(ViewTest, ReshapeLeavesAnIdentityModelViewCurrent) {
+  glTranslatef(1, 2, 3);
+  reshape(800, 400);
   GLint mode = 0;
   glGetIntegerv(GL_MATRIX_MODE, &mode);
   EXPECT_EQ(mode, GL_MODELVIEW);
   EXPECT_TRUE(sameBits(Matrix4(), modelViewMatrix()));
+}
+
+// The aspect is hfov / vfov whatever the window's shape, near 0.1, far 1000.
+TEST_F(ViewTest, ReshapeSetsThePerspectiveOfTheFieldsOfView) {
+  reshape(800, 400);
   const auto p = projectionMatrix();
-  EXPECT_TRUE(sameBits(corvaneProjection, p));
-  reshape(400, 0);
-  EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 0}));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(60.0, 1.5, double{0.1f}, 1000.0);
-  EXPECT_TRUE(sameBits(p, projectionMatrix()));
-  glMatrixMode(GL_MODELVIEW);
+  EXPECT_TRUE(sameBits(projectionMatrix(), p));
+}
+
+TEST_F(ViewTest, CorvaneProjectionFollowsReshapeBitForBit) {
+  reshape(800, 400);
+  EXPECT_TRUE(sameBits(corvaneProjection, projectionMatrix()));
+}
+
+// display aims at one unit along -n from the eye, not the origin; u is ignored,
+// and no transformation outlives a frame.
+TEST_F(ViewTest, DisplayLooksOneUnitAlongMinusNFromTheEye) {
   camera.eye.set(3, 0, 0);
   camera.setAxes({5, 6, 7}, {0, 1, 0}, {1, 0, 0});
   glTranslatef(1, 1, 1);
@@ -66,6 +79,11 @@ TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
   glLoadIdentity();
   gluLookAt(3, 0, 0, 2, 0, 0, 0, 1, 0);
   EXPECT_TRUE(sameBits(modelViewMatrix(), got));
+}
+
+// Up to 16384 pixels a side a window is drawn as it is; a larger one leaves the
+// viewport and the model-view alone until a size within the limit comes.
+TEST_F(ViewTest, AWindowBeyondTheSizeLimitIsNotDrawn) {
   const struct {
     int width, height;
     bool drawn;
@@ -74,19 +92,28 @@ TEST_F(ViewTest, ReshapeAndDisplayWithinTheSizeLimit) {
                {300, 300, true},
                {400, 16385, false},
                {16384, 1, true}};
-  const std::string err =
-      capture([&cases] {
-        for (const auto& c : cases) {
-          const std::array<GLint, 4> resized{0, 0, c.width, c.height}, before = viewport();
-          glLoadIdentity();
-          glTranslatef(1, 2, 3);
-          const auto moved = modelViewMatrix();
-          reshape(c.width, c.height);
-          display();
-          EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
-          EXPECT_EQ(sameBits(moved, modelViewMatrix()), !c.drawn) << c.width << " x " << c.height;
-        }
-      }).err;
+  capture([&cases] {
+    for (const auto &c : cases) {
+      const std::array<GLint, 4> resized{0, 0, c.width, c.height};
+      const std::array<GLint, 4> before = viewport();
+      glLoadIdentity();
+      glTranslatef(1, 2, 3);
+      const auto moved = modelViewMatrix();
+      reshape(c.width, c.height);
+      display();
+      EXPECT_EQ(viewport(), c.drawn ? resized : before) << c.width << " x " << c.height;
+      EXPECT_EQ(sameBits(moved, modelViewMatrix()), !c.drawn) << c.width << " x " << c.height;
+    }
+  });
+}
+
+TEST_F(ViewTest, ASizeBeyondTheLimitIsNotedOnceHoweverOftenItComes) {
+  const std::string err = capture([] {
+                            for (const int width : {16385, 20000, 300, 16385}) {
+                              reshape(width, 400);
+                              display();
+                            }
+                          }).err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
