@@ -15,30 +15,35 @@ TEST(FrustumTest, CornersOfTheNearRectangleAndTheCutEnd) {
       {90, 45, 2, 2, 0.0828427f, 0.0414214f, 1.6568542f, 0.8284271f, 0.5f},
   };
   // Bottom-left, bottom-right, top-right, top-left seen from the eye.
-  const float sx[] = {-1, 1, 1, -1}, sy[] = {-1, -1, 1, 1};
+  const float sx[] = {-1, 1, 1, -1};
+  const float sy[] = {-1, -1, 1, 1};
   for (const auto& k : cases) {
     const Frustum f = viewingVolume(Camera(), k.hfov, k.vfov, 0.1f, k.farPlane, 4);
     ASSERT_EQ(f.status, FrustumStatus::kDrawable);
     EXPECT_EQ(f.cutDistance, k.cut);
     for (int i = 0; i < 4; ++i) {
-      const Vector3 near(sx[i] * k.nearX, sy[i] * k.nearY, 2.4f),
-          cut(sx[i] * k.cutX, sy[i] * k.cutY, k.cutZ);
+      const Vector3 near(sx[i] * k.nearX, sy[i] * k.nearY, 2.4f);
+      const Vector3 cut(sx[i] * k.cutX, sy[i] * k.cutY, k.cutZ);
       EXPECT_LT((f.nearCorners[i] - near).length(), 2e-6) << k.hfov << ", corner " << i;
       EXPECT_LT((f.cutCorners[i] - cut).length(), 2e-6) << k.hfov << ", corner " << i;
     }
   }
 }
 
-// Vfov 180 and a NaN n are also drawn (or not) in world_picture_test.
-TEST(FrustumTest, NoVolumeAtVfov180OrFromADegenerateCamera) {
+// At Vfov 180 (too wide) or from a degenerate camera or clipping range. Vfov 180 and a NaN n are
+// also drawn (or not) in world_picture_test.
+TEST(FrustumTest, NoVolumeWhereNoneCanBeDrawn) {
   const auto at = [](Vector3 v, Vector3 n, Vector3 eye = Camera().eye) {
     Camera c;
-    c.eye = eye, c.setAxes(Vector3(1, 0, 0), v, n);
+    c.eye = eye;
+    c.setAxes(Vector3(1, 0, 0), v, n);
     return c;
   };
-  const Vector3 y(0, 1, 0), z(0, 0, 1);
-  const auto kOk = FrustumStatus::kDrawable, kWide = FrustumStatus::kTooWide,
-             kNo = FrustumStatus::kDegenerate;
+  const Vector3 y(0, 1, 0);
+  const Vector3 z(0, 0, 1);
+  const auto kOk = FrustumStatus::kDrawable;
+  const auto kWide = FrustumStatus::kTooWide;
+  const auto kNo = FrustumStatus::kDegenerate;
   const struct {
     Camera camera;
     float vfov, nearPlane, farPlane;

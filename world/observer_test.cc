@@ -2,13 +2,21 @@
 #include <gtest/gtest.h>
 #include <climits>
 
-TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
+// Half a degree per pixel; a drag to the right turns the observer left.
+TEST(ObserverTest, DragTurnsHalfADegreeAPixel) {
   const Observer start = startObserver();
-  // Half a degree per pixel; a drag to the right turns the observer left.
   EXPECT_FLOAT_EQ(orbited(start, 10, -4).azimuth, start.azimuth - 5.0f);
   EXPECT_FLOAT_EQ(orbited(start, 10, -4).elevation, start.elevation - 2.0f);
-  EXPECT_FLOAT_EQ(zoomed(start, -2).distance, start.distance / (1.125f * 1.125f));
   EXPECT_NEAR(orbited(start, 720, 0).azimuth, start.azimuth, 1e-4);  // whole turns
+}
+
+TEST(ObserverTest, EachWheelStepScalesTheDistanceByNineEighths) {
+  const Observer start = startObserver();
+  EXPECT_FLOAT_EQ(zoomed(start, -2).distance, start.distance / (1.125f * 1.125f));
+}
+
+TEST(ObserverTest, DragsAndWheelStepsOfAnySizeStayWithinTheLimits) {
+  const Observer start = startObserver();
   const struct {
     int dx, dy, steps;
     float elevation, distance;
@@ -22,7 +30,8 @@ TEST(ObserverTest, DragsAndWheelStepsStayWithinTheLimitsWhateverTheirSize) {
   for (const auto& e : extremes) {
     const Observer o = zoomed(orbited(start, e.dx, e.dy), e.steps);
     EXPECT_TRUE(o.azimuth >= -180.0f && o.azimuth < 180.0f) << e.dx;
-    EXPECT_TRUE(o.elevation == e.elevation && o.distance == e.distance) << e.dx;
+    EXPECT_EQ(o.elevation, e.elevation) << e.dx;
+    EXPECT_EQ(o.distance, e.distance) << e.dx;
     EXPECT_NEAR(observerEye(o).length(), o.distance, 1e-4);
   }
 }

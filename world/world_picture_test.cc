@@ -2,33 +2,34 @@
 // window and read back from the X server. Where a world point lands comes from
 // OpenGL itself (gluProject with the matrices the frame leaves loaded), not
 // from a second model of the observer's view.
-#include "world/world_picture.h"
-#include <GL/freeglut.h>
-#include <GL/glu.h>
-#include <gtest/gtest.h>
-#include <algorithm>
-#include <cmath>
-#include <cstring>
-#include <string>
-#include <utility>
 #include "app/state.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/window_image.h"
+#include "world/world_picture.h"
 #include "world/world_view.h"
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace {
 
 using scenetest::Rgb;
 using scenetest::WindowImage;
-using Match = bool (*)(const Rgb&);
-constexpr int kSize = 400, kTop = 24;  // kTop: rows of the top caption
+using Match = bool (*)(const Rgb &);
+constexpr int kSize = 400;
+constexpr int kTop = 24;  // rows of the top caption
 
-bool yellow(const Rgb& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
-bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
-bool caption(const Rgb& p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
+bool yellow(const Rgb &p) { return p.r > 200 && p.g > 200 && p.b < 80; }
+bool orange(const Rgb &p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
+bool caption(const Rgb &p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
-int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
+int count(const WindowImage &image, Match match, int top = 0, int bottom = kSize, int left = 0,
           int right = kSize) {
   int n = 0;
   for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y)
@@ -45,10 +46,15 @@ WindowImage frame() {
 
 // Whether a pixel within `radius` of where the last frame put a world point
 // matches.
-bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
-  GLdouble modelView[16], projection[16], x, y, z;
+bool near(const WindowImage &image, Vector3 p, Match match, int radius = 1) {
+  GLdouble modelView[16];
+  GLdouble projection[16];
+  GLdouble x;
+  GLdouble y;
+  GLdouble z;
   GLint viewport[4];
-  glGetDoublev(GL_MODELVIEW_MATRIX, modelView), glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
   gluProject(p.x, p.y, p.z, modelView, projection, viewport, &x, &y, &z);
   const int cx = static_cast<int>(std::lround(x));
@@ -56,28 +62,52 @@ bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
   return count(image, match, cy - radius, cy + radius + 1, cx - radius, cx + radius + 1) > 0;
 }
 
-TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow) {
-  windowIds[0] = testsupport::createGlWindow("world picture", kSize, kSize, /*visible=*/true);
-  scenetest::keepCurrentWindowContents();
-  renderMode = 1, lightOn = 0, cullBackFaces = 1, subdivisions = 1;
-  hfov = vfov = 60.0f;
-  // The start pose, and the camera moved to (0, 2.5, 0) looking down -y.
-  for (bool above : {false, true}) {
-    if (above)
-      camera.eye = Vector3(0, 2.5f, 0),
+// A visible window as the drawing window, the scene as start-up leaves it.
+class WorldPictureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    windowIds[0] = testsupport::createGlWindow("world picture", kSize, kSize,
+                                               /*visible=*/true);
+    scenetest::keepCurrentWindowContents();
+    renderMode = 1;
+    lightOn = 0;
+    cullBackFaces = 1;
+    subdivisions = 1;
+    hfov = vfov = 60.0f;
+    camera.reset();
+  }
+};
+
+// The camera, its -n arrow and its frustum's side edges where OpenGL puts those
+// world points: from the start pose, and moved to (0, 2.5, 0) looking down -y.
+// Side edges 3 units ahead, 1.732 across each way (tan 30 = 0.57735).
+TEST_F(WorldPictureTest, ShowsTheCameraAndItsFrustum) {
+  for (const bool above : {false, true}) {
+    if (above) {
+      camera.eye = Vector3(0, 2.5f, 0);
       camera.setAxes(Vector3(1, 0, 0), Vector3(0, 0, -1), Vector3(0, 1, 0));
-    const Vector3 e = camera.eye, u = camera.u, v = camera.v, n = camera.n;
+    }
+    const Vector3 e = camera.eye;
+    const Vector3 u = camera.u;
+    const Vector3 v = camera.v;
+    const Vector3 n = camera.n;
     const WindowImage image = frame();
     EXPECT_TRUE(near(image, e, yellow, 4)) << above;
-    EXPECT_TRUE(near(image, e - n * 0.6f, yellow)) << above;  // the -n arrow
-    // Side edges 3 units ahead, 1.732 across each way (tan 30 = 0.57735).
+    EXPECT_TRUE(near(image, e - n * 0.6f, yellow)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f + u * 1.7320508f + v * 1.7320508f, orange)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f - u * 1.7320508f + v * 1.7320508f, orange)) << above;
-    EXPECT_GT(count(image, caption, kSize - 20), 50);  // near and far, bottom left
-    EXPECT_EQ(count(image, caption, 0, kTop), 0);      // same depth as the panel
   }
-  // Depth 8 draws the sphere at depth 3, with a caption at the top.
-  camera.reset(), subdivisions = 3;
+}
+
+// Near and far at the bottom left; nothing at the top at the panel's depth.
+TEST_F(WorldPictureTest, CaptionsTheClippingPlanesAtTheBottomOnly) {
+  const WindowImage image = frame();
+  EXPECT_GT(count(image, caption, kSize - 20), 50);
+  EXPECT_EQ(count(image, caption, 0, kTop), 0);
+}
+
+TEST_F(WorldPictureTest, DepthEightDrawsTheSphereAtDepthThreeAndSaysSo) {
+  subdivisions = 3;
   const WindowImage depth3 = frame();
   subdivisions = 8;
   const WindowImage depth8 = frame();
@@ -85,27 +115,39 @@ TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow)
   EXPECT_EQ(
       std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop), sizeof(Rgb) * kSize * (kSize - kTop)),
       0);
-  // No frustum at Vfov 180, the camera still drawn; a NaN frame: neither.
+}
+
+TEST_F(WorldPictureTest, AtVfov180TheCameraIsDrawnWithoutAFrustum) {
   vfov = 180.0f;
   const WindowImage wide = frame();
-  EXPECT_TRUE(count(wide, orange) == 0 && count(wide, yellow) > 20);
-  vfov = 60.0f, camera.n = Vector3(std::nanf(""), 0, 0);
+  EXPECT_EQ(count(wide, orange), 0);
+  EXPECT_GT(count(wide, yellow), 20);
+}
+
+TEST_F(WorldPictureTest, ANaNFrameDrawsNeitherCameraNorFrustum) {
+  camera.n = Vector3(std::nanf(""), 0, 0);
   const WindowImage broken = frame();
   EXPECT_EQ(count(broken, orange) + count(broken, yellow), 0);
+}
+
+TEST(FrustumCaptionTest, SaysWhyThereIsNoFrustum) {
   const std::pair<FrustumStatus, std::string> says[] = {
       {FrustumStatus::kDrawable, "frustum: near 0.1, far 1000 (drawn to 4)"},
       {FrustumStatus::kTooWide, "no frustum: at Vfov 180 it is infinitely wide"},
       {FrustumStatus::kDegenerate, "no frustum: degenerate camera axes or clipping"}};
-  for (const auto& [status, want] : says) {
+  for (const auto &[status, want] : says) {
     char text[128];
     frustumCaption(Frustum{status, {}, {}, 4.0f}, 0.1f, 1000.0f, text, sizeof text);
     EXPECT_EQ(text, want);
   }
-  // Opening leaves the current window and its GL state as they were.
+}
+
+TEST_F(WorldPictureTest, OpeningKeepsTheCurrentWindowAndItsState) {
   glEnable(GL_CULL_FACE);
   const int world = openWorldView();
-  EXPECT_TRUE(world != windowIds[0] && glutGetWindow() == windowIds[0] &&
-              glIsEnabled(GL_CULL_FACE));
+  EXPECT_NE(world, windowIds[0]);
+  EXPECT_EQ(glutGetWindow(), windowIds[0]);
+  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
   glutDestroyWindow(world);
 }
 
