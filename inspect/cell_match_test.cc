@@ -2,12 +2,13 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
+#include <string>
 
 // The marking rule, one case per row: bits first, then six decimals as the
 // reports print them, with the sign of a zero not counting.
 TEST(CellMatch, MarksEachPairOfCells) {
-  const float nan = std::numeric_limits<float>::quiet_NaN(),
-              inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
   const struct {
     float openGl, corvane;
     CellMatch want;
@@ -24,8 +25,10 @@ TEST(CellMatch, MarksEachPairOfCells) {
       {inf, inf, CellMatch::Identical},
       {inf, -inf, CellMatch::Different},
   };
-  for (const auto& c : cases)  // the rule is symmetric
-    EXPECT_TRUE(matchCells(c.openGl, c.corvane) == c.want &&
-                matchCells(c.corvane, c.openGl) == c.want)
-        << printedNumber(c.openGl).text << " vs " << printedNumber(c.corvane).text;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(printedNumber(c.openGl).text) + " vs " +
+                 printedNumber(c.corvane).text);
+    EXPECT_EQ(matchCells(c.openGl, c.corvane), c.want);
+    EXPECT_EQ(matchCells(c.corvane, c.openGl), c.want);  // the rule is symmetric
+  }
 }

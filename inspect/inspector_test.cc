@@ -3,10 +3,13 @@
 // handlers; the drawing window's frames are drawn by calling display() as GLUT
 // does (GLUT draws no hidden window, and other tests' windows may hide it).
 #include "inspect/inspector.h"
+
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
+
 #include "app/panel.h"
 #include "app/startup.h"
 #include "app/state.h"
@@ -28,42 +31,53 @@ std::string printed(unsigned char key) {
 
 // What "?" or "P" prints, rebuilt from the inspector's cells: per matrix a
 // blank line, its four rows, a blank line.
-std::string printedPair(const MatrixPair& pair) {
+std::string printedPair(const MatrixPair &pair) {
   std::string text;
-  for (const auto* cells : {&pair.openGl, &pair.corvane})
-    for (int k = 0; k < 16; ++k)
-      text += (k ? "" : "\n") + std::string((*cells)[k / 4][k % 4].text) +
-              (k % 4 < 3 ? " "
-               : k < 15  ? "\n"
-                         : "\n\n");
+  for (const auto *cells : {&pair.openGl, &pair.corvane}) {
+    text += "\n";
+    for (int row = 0; row < 4; ++row) {
+      for (int column = 0; column < 4; ++column) {
+        text += (*cells)[row][column].text;
+        text += column < 3 ? " " : "\n";
+      }
+    }
+    text += "\n";
+  }
   return text;
 }
-bool closing = false;
+// The started viewer with the inspector open beside the panel.
+class Inspector : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testsupport::initGlut();
+    startViewer();
+    openInspector(controlPanelWindow());
+    testsupport::pumpEvents(20);
+  }
+};
 
-TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone) {
-  testsupport::initGlut();
-  startViewer();
-  openInspector(controlPanelWindow());
-  testsupport::pumpEvents(20);
-  // After each real drag the frame's listener has read OpenGL's matrices as
-  // the frame left them, and the inspector holds what "?", "P" and "C" print.
-  // (That it leaves the drawing window's GL calls alone: e2e_extra_windows.)
+// After each real drag the frame's listener has read OpenGL's matrices as the
+// frame left them, and the inspector holds what "?", "P" and "C" print. That it
+// leaves the drawing window's GL calls alone, e2e_extra_windows checks.
+TEST_F(Inspector, HoldsWhatTheReportsPrintAfterEachDrag) {
   const struct {
-    int mode, axis, dx, dy, differentCells;
-  } drags[] =  // in the model-views
-      {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
-  for (const auto& d : drags) {
+    int mode, axis, dx, dy;
+    int differentCells;  // in the model-views
+  } drags[] = {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
+  for (const auto &d : drags) {
     SCOPED_TRACE(d.dx + 100 * d.dy);
-    navigationMode = d.mode, activeAxis = d.axis;
+    navigationMode = d.mode;
+    activeAxis = d.axis;
     glutSetWindow(windowIds[0]);
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200), motion(200 + d.dx, 200 + d.dy);
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(200 + d.dx, 200 + d.dy);
     mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + d.dx, 200 + d.dy);
     const long frames = inspectorSnapshot().frame;
     display();
-    EXPECT_EQ(glutGetWindow(), windowIds[0]);
-    const InspectorSnapshot& s = inspectorSnapshot();
+    const InspectorSnapshot &s = inspectorSnapshot();
     EXPECT_EQ(s.frame, frames + 1);
-    EXPECT_EQ(s.step.count, &d - drags + 1);  // a motion of no length is a step too
+    EXPECT_EQ(s.step.count,
+              &d - drags + 1);  // a motion of no length is a step too
     const MatrixPair modelView = pairOf(s.openGlModelView, s.corvaneModelView);
     EXPECT_EQ(modelView.count[2], d.differentCells);
     EXPECT_EQ(printedPair(modelView), printed('?'));
@@ -71,19 +85,33 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
     EXPECT_EQ(std::string(vectorText(s.camera.eye).text) + "\n", printed('C'));
     testsupport::pumpEvents(5);
   }
-  // Closed as a window manager does, it closes alone under freeglut's default
-  // action, which ends the program with exit(0) (a pass, to a test: here an
-  // exit fails it); the drawing window's next frame runs without it.
+}
+
+TEST_F(Inspector, ItsFrameLeavesTheDrawingWindowCurrent) {
+  glutSetWindow(windowIds[0]);
+  display();
+  EXPECT_EQ(glutGetWindow(), windowIds[0]);
+}
+
+bool closing = false;
+
+// Closed as a window manager does, it closes alone under freeglut's default
+// action, which ends the program with exit(0) (a pass, to a test: here an exit
+// fails it); the drawing window's next frame runs without it.
+TEST_F(Inspector, ClosedByTheWindowManagerItClosesAlone) {
   std::atexit([] {
     if (closing) std::_Exit(3);
   });
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_EXIT);
-  closing = true, glutSetWindow(inspectorWindow());
+  closing = true;
+  glutSetWindow(inspectorWindow());
   testsupport::requestCloseOfCurrentWindow();
   testsupport::pumpEvents(10);
-  EXPECT_TRUE(inspectorWindow() == 0 && glutGet(GLUT_ACTION_ON_WINDOW_CLOSE) == GLUT_ACTION_EXIT);
+  EXPECT_EQ(inspectorWindow(), 0);
+  EXPECT_EQ(glutGet(GLUT_ACTION_ON_WINDOW_CLOSE), GLUT_ACTION_EXIT);
   const long frames = inspectorSnapshot().frame;
-  glutSetWindow(windowIds[0]), display();
+  glutSetWindow(windowIds[0]);
+  display();
   EXPECT_EQ(inspectorSnapshot().frame, frames);
   closing = false;
 }
