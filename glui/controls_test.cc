@@ -48,28 +48,49 @@ class ControlsTest : public ::testing::Test {
 };
 
 // A user's change writes the live variable, redisplays the main window (1), then calls back with
-// the main window current and restores the panel. A button has no live variable: its callback alone
-// decides on a redisplay. Which controls fire on which input, with real clicks and keys, the
-// toolkit's end-to-end test checks. set_int_limits on a float spinner sets float limits at those
-// whole numbers. The program's changes redisplay without a callback; rejected text changes neither
-// the value nor the field.
-TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRejectJunk) {
+// the main window current and restores the panel. Which controls fire on which input, with real
+// clicks and keys, the toolkit's end-to-end test checks.
+TEST_F(ControlsTest, UserChangeCallsBackWithTheMainWindowCurrent) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
   glui.add_radiobutton_to_group(g, "a");
   glui.add_radiobutton_to_group(g, "b");
   UserActions::select(*g, 1);
   EXPECT_EQ(fake.take(), (Log{"post 1", "set 1", "cb 6 int=1 float=0 current=1", "set 2"}));
+}
+
+// A button has no live variable: its callback alone decides on a redisplay.
+TEST_F(ControlsTest, ButtonCallsBackWithoutARedisplay) {
+  glui.set_main_gfx_window(1);
   GLUI_Button* b = glui.add_button_to_panel(nullptr, "Reset", 3, controlCallback);
   fake.take();
   UserActions::press(*b);
-  EXPECT_EQ(fake.take(), (Log{"set 1", "cb 3 int=1 float=0 current=1", "set 2"}));
-  liveInt = 0;
-  GLUI_Spinner* s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
-  s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);  // 0 wraps to 180
-  EXPECT_EQ(liveFloat, 180.0f);
+  EXPECT_EQ(fake.take(), (Log{"set 1", "cb 3 int=0 float=0 current=1", "set 2"}));
+}
+
+// A float spinner from 10 to 180 that wraps, as the field-of-view spinners are.
+class FloatSpinnerTest : public ControlsTest {
+ protected:
+  FloatSpinnerTest() {
+    glui.set_main_gfx_window(1);
+    s = glui.add_spinner("s", GLUI_SPINNER_FLOAT, &liveFloat, 8, controlCallback);
+    s->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
+  }
+  GLUI_Spinner* s;
+};
+
+// set_int_limits on a float spinner sets float limits at those whole numbers: 0 wraps to 180.
+TEST_F(FloatSpinnerTest, IntLimitsWrapItsValue) { EXPECT_EQ(liveFloat, 180.0f); }
+
+TEST_F(FloatSpinnerTest, ProgramChangesRedisplayWithoutACallback) {
+  fake.take();
   s->set_float_val(179.5f);
-  EXPECT_EQ(fake.take(), (Log{"post 1", "post 1"}));
+  EXPECT_EQ(fake.take(), (Log{"post 1"}));
+}
+
+TEST_F(FloatSpinnerTest, ArrowsWrapPastEitherLimitAndCallBackEachTime) {
+  s->set_float_val(179.5f);
+  fake.take();
   UserActions::arrowPress(*s, +1, 0);
   EXPECT_EQ(liveFloat, 10.0f);
   UserActions::arrowRelease(*s);
@@ -77,17 +98,28 @@ TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRe
   UserActions::arrowRelease(*s);
   EXPECT_EQ(liveFloat, 180.0f);
   EXPECT_EQ(fake.take().size(), 8u);  // post, set main, callback, set back: twice
+}
+
+// Text longer than the field takes is refused whole, never cut to "0...04".
+TEST_F(FloatSpinnerTest, RejectedTextChangesNeitherTheValueNorTheField) {
   s->set_float_val(60.0f);
   fake.take();
-  // Text longer than the field takes is refused whole, never cut to "0...04".
   for (const std::string& junk : {std::string("abc"), std::string("nan"),
                                   std::string(62, '0') + "45", "90" + std::string(62, ' ') + "x"})
     EXPECT_EQ(UserActions::commitText(*s, junk), Commit::Rejected) << junk;
   EXPECT_EQ(UserActions::fieldText(*s), "60.00");
   EXPECT_TRUE(fake.take().empty());
+}
+
+TEST_F(FloatSpinnerTest, TypedNumberWrapsAndCallsBack) {
+  s->set_float_val(60.0f);
+  fake.take();
   EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
   EXPECT_EQ(fake.take(), (Log{"post 1", "set 1", "cb 8 int=0 float=10 current=1", "set 2"}));
-  // Any number, however large or small, meets the limits like any other.
+}
+
+// Any number, however large or small, meets the limits like any other.
+TEST_F(FloatSpinnerTest, TypedNumbersOfAnySizeMeetTheLimits) {
   GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
   i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
   const struct {
@@ -114,21 +146,34 @@ TEST_F(ControlsTest, UserChangesCallBackWithMainCurrentAndFloatSpinnersWrapAndRe
 GLUI_Control* seenControl = nullptr;
 void controlObjectCallback(GLUI_Control* control) { seenControl = control; }
 
-TEST_F(ControlsTest, CallbacksTakeTheIdOrTheControlAndDefaultsAreEmbossedAndInt) {
+TEST_F(ControlsTest, CallbackTakesTheIdOrTheControl) {
   UserActions::press(*glui.add_button("b", 3, controlCallback));
   GLUI_Button* c = glui.add_button("c", 4, controlObjectCallback);
   UserActions::press(*c);
   EXPECT_EQ(fake.take(), (Log{"cb 3 int=0 float=0 current=2"}));
   EXPECT_EQ(seenControl, c);
+}
+
+TEST_F(ControlsTest, ButtonWithoutACallbackDoesNothing) {
+  UserActions::press(*glui.add_button_to_panel(glui.add_panel("p"), "b"));
+  EXPECT_TRUE(fake.take().empty());
+}
+
+TEST_F(ControlsTest, PanelsAreEmbossedByDefault) {
   GLUI_Panel* p = glui.add_panel("p");
   EXPECT_EQ(p->get_type(), GLUI_PANEL_EMBOSSED);
   EXPECT_EQ(glui.add_panel_to_panel(p, "q")->get_type(), GLUI_PANEL_EMBOSSED);
-  GLUI_Spinner* s = glui.add_spinner_to_panel(p, "s");
+}
+
+TEST_F(ControlsTest, SpinnersAreIntWithNoIdByDefault) {
+  GLUI_Spinner* s = glui.add_spinner_to_panel(glui.add_panel("p"), "s");
   EXPECT_EQ(s->get_id(), -1);
-  s->set_float_val(2.9f);  // an int spinner
+  s->set_float_val(2.9f);
   EXPECT_EQ(s->get_int_val(), 2);
-  UserActions::press(*glui.add_button_to_panel(p, "b"));  // no callback: nothing happens
-  EXPECT_TRUE(fake.take().empty());
+}
+
+// "Quit" is built with the standard exit as its callback.
+TEST(GluiCallbackTest, HoldsAPlainFunctionOfAnInt) {
   static_assert(std::is_convertible_v<decltype(&exit), GLUI_CB>);
   EXPECT_TRUE(static_cast<bool>(GLUI_CB((GLUI_Update_CB)exit)));
   EXPECT_FALSE(static_cast<bool>(GLUI_CB()));

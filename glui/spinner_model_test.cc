@@ -7,14 +7,15 @@
 namespace glui_detail {
 namespace {
 
-// An int spinner truncates and steps by the rounded speed, at least 1, and ignores a speed of 0; it
-// drags 0.25 per pixel, keeping the fraction until a whole step. A float spinner steps and drags by
-// the speed itself.
-TEST(SpinnerModelTest, StepsAndDrags) {
+TEST(SpinnerModelTest, IntSpinnerTruncates) {
   SpinnerModel i(SpinnerKind::Int);
   i.set(-3.7);
   EXPECT_EQ(i.intValue(), -3);
-  i.set(0);
+}
+
+// An int spinner steps by the rounded speed, at least 1, and ignores a speed of 0.
+TEST(SpinnerModelTest, IntSpinnerStepsByTheRoundedSpeed) {
+  SpinnerModel i(SpinnerKind::Int);
   const struct {
     float speed;
     int direction, want;
@@ -24,11 +25,20 @@ TEST(SpinnerModelTest, StepsAndDrags) {
     i.step(s.direction);
     EXPECT_EQ(i.intValue(), s.want) << s.speed;
   }
+}
+
+// 0.25 per pixel, keeping the fraction until a whole step.
+TEST(SpinnerModelTest, IntSpinnerDragsAQuarterStepAPixel) {
   SpinnerModel d(SpinnerKind::Int);
-  EXPECT_FALSE(d.drag(1) || d.drag(1) || d.drag(1));
+  EXPECT_FALSE(d.drag(1));
+  EXPECT_FALSE(d.drag(1));
+  EXPECT_FALSE(d.drag(1));
   EXPECT_TRUE(d.drag(1));
   EXPECT_TRUE(d.drag(-8));
   EXPECT_EQ(d.intValue(), -1);
+}
+
+TEST(SpinnerModelTest, FloatSpinnerStepsAndDragsByTheSpeedItself) {
   SpinnerModel f(SpinnerKind::Float);
   f.drag(2);
   f.setSpeed(2.0f);
@@ -38,24 +48,37 @@ TEST(SpinnerModelTest, StepsAndDrags) {
   EXPECT_EQ(f.floatValue(), 1.5f);
 }
 
-// NaN would pass every limit comparison; it leaves the value alone. Text that shows the value
-// unedited ("60.37" for 60.3712) does not round it. An arrow held repeats until the pointer moves
-// past the threshold, then drags counting from the press point.
-TEST(SpinnerModelTest, CommitTextRulesAndArrowGestures) {
+// NaN would pass every limit comparison.
+TEST(SpinnerModelTest, NaNLeavesTheValueAlone) {
+  SpinnerModel m(SpinnerKind::Float);
+  m.set(60.3712f);
+  EXPECT_FALSE(m.set(std::nan("")));
+  EXPECT_EQ(m.floatValue(), 60.3712f);
+}
+
+// Text that shows the value unedited ("60.37" for 60.3712) does not round it.
+TEST(SpinnerModelTest, CommitTextChangesOnlyWhatItShouldChange) {
   SpinnerModel m(SpinnerKind::Float);
   m.setLimits(LimitKind::Clamp, 0, 100);
   m.set(60.3712f);
-  EXPECT_FALSE(m.set(std::nan("")));
   EXPECT_EQ(m.commitText("60.37"), Commit::Unchanged);
   EXPECT_EQ(m.commitText("abc"), Commit::Rejected);
   EXPECT_EQ(m.floatValue(), 60.3712f);
   EXPECT_EQ(m.commitText("150"), Commit::Changed);
   EXPECT_EQ(m.floatValue(), 100.0f);
   EXPECT_EQ(m.commitText("1000"), Commit::Unchanged);  // clamps to the same 100
+}
+
+TEST(SpinnerModelTest, IntSpinnerTakesOnlyWholeNumbers) {
   SpinnerModel i(SpinnerKind::Int);
   EXPECT_EQ(i.commitText("3.7"), Commit::Rejected);
   EXPECT_EQ(i.commitText(" 7 "), Commit::Changed);
   EXPECT_EQ(i.text(), "7");
+}
+
+// An arrow held repeats until the pointer moves past the threshold, then drags counting from the
+// press point.
+TEST(ArrowGestureTest, RepeatsThenDragsFromThePressPoint) {
   ArrowGesture g;
   g.press(+1, 100);
   EXPECT_EQ(g.move(98), 0);  // under the threshold: still repeating
