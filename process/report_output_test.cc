@@ -49,6 +49,14 @@ void write(ReportOutput& output, ReportStream stream, const std::string& text) {
   output.write(stream, text.data(), text.size());
 }
 
+// The text whole and in order; a failure says where the last title landed.
+void expectInOrder(const std::string& received, const std::string& expected) {
+  const std::string last = expected.substr(expected.rfind("Title"), 7);
+  EXPECT_TRUE(received == expected)
+      << "\"" << last << "\" at byte " << received.find(last) << " of " << received.size()
+      << ", want at " << expected.find(last) << " of " << expected.size();
+}
+
 TEST(ReportOutputTest, SharedPipeKeepsTitlesAndNumbersInOrderWhenItsReaderStallsAndResumes) {
   SharedPipe pipe;
   ReportOutput output(pipe.out(), pipe.err(), nullptr);
@@ -63,10 +71,29 @@ TEST(ReportOutputTest, SharedPipeKeepsTitlesAndNumbersInOrderWhenItsReaderStalls
   write(output, ReportStream::Out, "2\n");
   while (output.drain()) received += pipe.take();
   received += pipe.take();
-  const std::string expected = "Title 1\n" + numbers + "Title 2\n2\n";
-  EXPECT_TRUE(received == expected)
-      << "\"Title 2\" at byte " << received.find("Title 2") << " of " << received.size()
-      << ", want at " << expected.find("Title 2") << " of " << expected.size();
+  expectInOrder(received, "Title 1\n" + numbers + "Title 2\n2\n");
+}
+
+// A title shorter than the pipe's free space must still wait behind numbers that do not fit: in a
+// one-page pipe holding 4016 bytes, 4000 bytes of numbers wait (a pipe takes a write of up to 4096
+// bytes whole or not at all) while the 8 bytes of the next title would fit.
+TEST(ReportOutputTest, SharedPipeKeepsATitleBehindWaitingNumbersThatItWouldOvertake) {
+  SharedPipe pipe;
+  ASSERT_EQ(pipe.capacity(), 4096);
+  ReportOutput output(pipe.out(), pipe.err(), nullptr);
+  const std::string numbers1(4000, '1');
+  const std::string numbers2(4000, '2');
+  write(output, ReportStream::Err, "Title 1\n");
+  write(output, ReportStream::Out, numbers1);
+  write(output, ReportStream::Err, "Title 2\n");
+  write(output, ReportStream::Out, numbers2);
+  ASSERT_TRUE(output.waiting());
+  write(output, ReportStream::Err, "Title 3\n");
+  output.drain();  // the reader has not resumed yet
+  std::string received = pipe.take();
+  while (output.drain()) received += pipe.take();
+  received += pipe.take();
+  expectInOrder(received, "Title 1\n" + numbers1 + "Title 2\n" + numbers2 + "Title 3\n");
 }
 
 }  // namespace
