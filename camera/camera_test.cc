@@ -45,7 +45,7 @@ TEST(CameraTest, ResetAxesKeepsTheEye) {
   EXPECT_TRUE(sameBits(framed({1, 2, 5.5f}, kX, kY, kZ), c));
 }
 
-TEST(CameraTest, ResetRestoresTheEyeAndKeepsTheFieldsOfView) {
+TEST(CameraTest, ResetRestoresTheEyeButNotTheFieldsOfView) {
   Camera c;
   c.setHfov(90);
   c.translate(1, 2, 3, 0, kOrigin);

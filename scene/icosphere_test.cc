@@ -123,7 +123,7 @@ TEST(IcosphereTest, NormalizePointRoundsTheLengthOnce) {
   EXPECT_TRUE(sameFloats(unit, q, 3));
 }
 
-TEST(IcosphereTest, NormalizePointOfZeroSaysSoAndLeavesZero) {
+TEST(IcosphereTest, NormalizePointOfZeroPrintsZeroLengthVector) {
   float zero[3] = {0, 0, 0};
   const auto printed = capture([&] { normalizePoint(zero); });
   EXPECT_EQ(printed.err + "|" + printed.out, "Zero length vector\n|");

@@ -15,7 +15,7 @@ TEST(ObserverTest, EachWheelStepScalesTheDistanceByNineEighths) {
   EXPECT_FLOAT_EQ(zoomed(start, -2).distance, start.distance / (1.125f * 1.125f));
 }
 
-TEST(ObserverTest, DragsAndWheelStepsOfAnySizeStayWithinTheLimits) {
+TEST(ObserverTest, InputOfAnySizeStaysWithinTheLimits) {
   const Observer start = startObserver();
   const struct {
     int dx, dy, steps;

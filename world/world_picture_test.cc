@@ -106,7 +106,7 @@ TEST_F(WorldPictureTest, CaptionsTheClippingPlanesAtTheBottomOnly) {
   EXPECT_EQ(count(image, caption, 0, kTop), 0);
 }
 
-TEST_F(WorldPictureTest, DepthEightDrawsTheSphereAtDepthThreeAndSaysSo) {
+TEST_F(WorldPictureTest, DepthEightIsDrawnAtDepthThreeUnderACaption) {
   subdivisions = 3;
   const WindowImage depth3 = frame();
   subdivisions = 8;
@@ -142,7 +142,7 @@ TEST(FrustumCaptionTest, SaysWhyThereIsNoFrustum) {
   }
 }
 
-TEST_F(WorldPictureTest, OpeningKeepsTheCurrentWindowAndItsState) {
+TEST_F(WorldPictureTest, OpeningLeavesTheCurrentWindowAsItWas) {
   glEnable(GL_CULL_FACE);
   const int world = openWorldView();
   EXPECT_NE(world, windowIds[0]);
