@@ -27,7 +27,7 @@
 #include "corvane/reports.h"
 #include "glui/glui_ext.h"
 #include "scene/view.h"
-#include "session/snapshot.h"
+#include "session/png_snapshot.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
