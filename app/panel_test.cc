@@ -75,12 +75,6 @@ TEST_F(StartedViewer, VfovThirtyGivesThePerspectiveOfThirtyAndTwo) {
   EXPECT_TRUE(sameBits(perspective(30, 2), testsupport::projectionMatrix()));
 }
 
-TEST_F(StartedViewer, CorvaneProjectionFollowsAFieldOfViewChangeBitForBit) {
-  vfov = 30.0f;
-  controlCallback(kVfovId);
-  EXPECT_TRUE(sameBits(corvaneProjection, testsupport::projectionMatrix()));
-}
-
 TEST_F(StartedViewer, FieldOfViewChangeLeavesTheModelViewMatrixCurrent) {
   hfov = 90.0f;
   controlCallback(kHfovId);
