@@ -53,7 +53,8 @@ constexpr OptionRule kOptions[] = {
     {"--world", Kind::World, nullptr},
     // Read by glutInit; never written with '='.
     {"-display", Kind::Display, "an X display name such as :0"},
-    {"-geometry", Kind::Geometry, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
+    {"-geometry", Kind::Geometry,
+     "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767"},
     {"-iconic", Kind::XFlag, nullptr},
     {"-sync", Kind::XFlag, nullptr},
     {"-gldebug", Kind::XFlag, nullptr},
@@ -96,28 +97,46 @@ bool parseDecimal(const char* text, double* value) {
   return *end == '\0' && errno == 0 && std::isfinite(*value);
 }
 
-// Digits, at least one.
-const char* skipDigits(const char* p) {
+// Digits, at least one, as a number of at most kMaxXCoordinate; nullptr when
+// there are none or the number is larger.
+constexpr int kMaxXCoordinate = 32767;
+
+const char* readCoordinate(const char* p, int* value) {
   const char* start = p;
-  while (isDigit(*p)) ++p;
+  long number = 0;
+  while (isDigit(*p)) {
+    number = number * 10 + (*p - '0');
+    if (number > kMaxXCoordinate) return nullptr;
+    ++p;
+  }
+  *value = static_cast<int>(number);
   return p == start ? nullptr : p;
 }
 
-// The X geometry syntax: [=][WIDTH][{xX}HEIGHT][{+-}X{+-}Y], not empty.
-bool isGeometry(const char* text) {
+// The X geometry syntax: [=][WIDTH][{xX}HEIGHT][{+-}X{+-}Y], not empty, every
+// number within X's range and every side at least 1.
+bool parseGeometry(const char* text, GeometryParts* parts) {
   const char* p = text;
   if (*p == '=') ++p;
   if (*p == '\0') return false;
-  if (isDigit(*p)) p = skipDigits(p);
+  if (isDigit(*p)) {
+    p = readCoordinate(p, &parts->width);
+    if (p == nullptr || parts->width == 0) return false;
+    parts->hasWidth = true;
+  }
   if (*p == 'x' || *p == 'X') {
-    p = skipDigits(p + 1);
-    if (p == nullptr) return false;
+    p = readCoordinate(p + 1, &parts->height);
+    if (p == nullptr || parts->height == 0) return false;
+    parts->hasHeight = true;
   }
   if (*p == '+' || *p == '-') {
-    p = skipDigits(p + 1);
+    parts->fromRight = *p == '-';
+    p = readCoordinate(p + 1, &parts->x);
     if (p == nullptr || (*p != '+' && *p != '-')) return false;
-    p = skipDigits(p + 1);
+    parts->fromBottom = *p == '-';
+    p = readCoordinate(p + 1, &parts->y);
     if (p == nullptr) return false;
+    parts->hasPosition = true;
   }
   return *p == '\0';
 }
@@ -164,7 +183,8 @@ class Parser {
         return *value != '\0' || badValue(rule, value);
       case Kind::Geometry:
         o.geometry = true;
-        return isGeometry(value) || badValue(rule, value);
+        o.placed = GeometryParts();
+        return parseGeometry(value, &o.placed) || badValue(rule, value);
       default:
         return true;
     }

@@ -12,6 +12,21 @@
 
 #include "app/exit_status.h"
 
+// The parts of a -geometry value that were given, in X's ranges: a side of 1
+// to 32767 pixels, an offset of 0 to 32767 pixels from the screen's left or
+// right (top or bottom) edge.
+struct GeometryParts {
+  bool hasWidth = false;
+  bool hasHeight = false;
+  int width = 0;
+  int height = 0;
+  bool hasPosition = false;
+  int x = 0;  // offset from the left edge, or from the right when fromRight
+  int y = 0;  // offset from the top edge, or from the bottom when fromBottom
+  bool fromRight = false;
+  bool fromBottom = false;
+};
+
 // What the command line asks for. "Not given" leaves the panel's start value.
 struct ViewerOptions {
   bool help = false;
@@ -28,7 +43,8 @@ struct ViewerOptions {
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
-  bool geometry = false;  // -geometry was given (freeglut reads its value)
+  bool geometry = false;  // -geometry was given (freeglut reads its value too)
+  GeometryParts placed;   // what -geometry gave, when given
 };
 
 struct ParsedCommandLine {

@@ -90,7 +90,9 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       {"--script", {""}, "a file name"},
       {"--out", {""}, "a directory name"},
       {"-display", {""}, "an X display name such as :0"},
-      {"-geometry", {"big", "400x", "+10"}, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
+      {"-geometry",
+       {"big", "400x", "+10", "4294967297x400", "0x400", "+32768+0"},
+       "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767"},
   };
   for (const auto& r : refused) {
     const std::string option = "viewer: option '" + r.option + "' ";

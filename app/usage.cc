@@ -52,7 +52,8 @@ refused, not wrapped as the panel's arrows do.
 X options, read by freeglut:
   -display DISPLAY   the X display to use instead of $DISPLAY
   -geometry WxH+X+Y  size and place of the drawing window (400x400+0+0);
-                     parts left out keep those values
+                     parts left out keep those values; sides 1 to
+                     32767 (cut to 16384), offsets up to 32767
   -iconic            starts the windows iconified
   -sync              makes X requests synchronous, for debugging
   -gldebug           reports OpenGL errors on standard error

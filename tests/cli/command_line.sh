@@ -24,3 +24,28 @@ printf '%s\n' 'select Points' 'check "Light On/Off" on' 'check "Backface culling
 grep -q '^1.244017 0.000000 0.000000 0.000000$' "$tmp/options.out" || fail "the P report"
 diff -u "$tmp/options.out" "$tmp/panel.out" || fail "the P reports differ"
 cmp "$tmp/options/start.png" "$tmp/panel/start.png" || fail "the snapshots differ"
+
+# -geometry: a position alone keeps the 400 x 400 default, a side past 16384
+# is cut to it with one note before the window opens, and a number outside
+# X's range is refused. The snapshot holds the drawing window and the panel
+# side by side; its size is read from the PNG header (width, height at 16).
+printf '%s\n' 'snap size' >"$tmp/size.script"
+snap_size() {
+  rm -rf "$tmp/size"
+  "$viewer" "$@" --script "$tmp/size.script" --out "$tmp/size" 2>"$tmp/err" || fail "$*: status $?"
+  set -- $(od -An -tu1 -j16 -N8 "$tmp/size/size.png")
+  echo "$(($1 << 24 | $2 << 16 | $3 << 8 | $4))x$(($5 << 24 | $6 << 16 | $7 << 8 | $8))"
+}
+plain=$(snap_size)
+panel_width=$((${plain%x*} - 400)) panel_height=${plain#*x}
+for case in "+0+0 400" "300x200+10+10 300" "16384x50 16384" "32767x50 16384"; do
+  set -- $case
+  [ "$(snap_size -geometry "$1")" = "$(($2 + panel_width))x$panel_height" ] || fail "-geometry $1"
+  note=
+  [ "$1" != 32767x50 ] || note="viewer: the drawing window is limited to 16384 x 16384 pixels"
+  [ "$(cat "$tmp/err")" = "$note" ] || fail "-geometry $1: $(cat "$tmp/err")"
+done
+for refused in 32768x400 4294967297x400 +40000+0 0x400; do
+  "$viewer" -geometry "$refused" 2>/dev/null
+  [ $? = 2 ] || fail "-geometry $refused was not refused with status 2"
+done
