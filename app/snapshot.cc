@@ -43,7 +43,7 @@ bool writeAll(int fd, const std::vector<unsigned char>& data) {
 // A named pipe at path (a reader waiting for the picture) is written into.
 // Anything else at path is replaced whole: the bytes go to a new file beside
 // it, which is renamed over the name once complete, so a link at the name is
-// replaced and never followed.
+// replaced and never followed, and a failed write leaves nothing behind.
 bool replaceFile(const std::string& path, const std::vector<unsigned char>& data) {
   struct stat st;
   if (lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode)) {
@@ -77,6 +77,7 @@ bool replaceFile(const std::string& path, const std::vector<unsigned char>& data
     error = errno;
   }
   if (!ok) {
+    unlink(temporary.c_str());
     errno = error;
   }
   return ok;

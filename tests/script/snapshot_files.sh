@@ -20,3 +20,17 @@ for name in linked dangling; do
   [ ! -L "$tmp/out/$name.png" ] && is_png "$tmp/out/$name.png" || fail "$name.png is not a picture"
 done
 [ "$(ls -A "$tmp/out")" = "$(printf 'dangling.png\nlinked.png')" ] || fail "left: $(ls -A "$tmp/out")"
+
+# 8 blocks of 512 bytes (dash's unit) hold less than one picture; SIGXFSZ
+# ignored, so the write fails with EFBIG instead of killing the viewer.
+mkdir "$tmp/full"
+echo earlier >"$tmp/full/picture.png"
+printf '%s\n' 'snap picture' >"$tmp/full.script"
+(ulimit -f 8 && trap '' XFSZ && exec "$viewer" --script "$tmp/full.script" --out "$tmp/full") \
+  >/dev/null 2>"$tmp/err"
+status=$?
+[ $status = 3 ] || fail "a snapshot past the size limit: exit status $status"
+grep -q "^viewer: cannot write the snapshot $tmp/full/picture.png: File too large$" "$tmp/err" ||
+  fail "the message: $(cat "$tmp/err")"
+[ "$(ls -A "$tmp/full")" = picture.png ] || fail "left: $(ls -A "$tmp/full")"
+[ "$(cat "$tmp/full/picture.png")" = earlier ] || fail "the earlier picture was changed"
