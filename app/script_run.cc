@@ -27,6 +27,7 @@
 #include "camera/navigation.h"
 #include "corvane/reports.h"
 #include "glui/user_actions.h"
+#include "scene/close_alone.h"
 #include "scene/view.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
@@ -201,7 +202,9 @@ void runResize(const ScriptCommand& c) {
 void runSnap(const ScriptCommand& c, const std::string& outDir) {
   Picture both =
       sideBySide(grabWindow(windowIds[0]), grabWindow(controlPanel->get_glut_window_id()));
-  for (const int window : extraSnapWindows) both = sideBySide(both, grabWindow(window));
+  for (const int window : extraSnapWindows) {
+    if (!closedAlone(window)) both = sideBySide(both, grabWindow(window));
+  }
   drawingWindow();
   const std::string path = (std::filesystem::path(outDir) / (c.text + ".png")).string();
   std::error_code folderError;
