@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -27,39 +28,47 @@ enum class Kind {
   XFlag
 };
 
+// Whether an option may be given again, the later value winning. An option
+// is once-only unless its entry says otherwise: a repeated file, folder or
+// display is more likely a mistake than a wish, and nothing is silently
+// ignored.
+enum class Repeat { Refused, LastWins };
+
 struct OptionRule {
   const char* name;
   Kind kind;
   // What a value may be, for messages; nullptr for options without a value.
   const char* accepted;
+  Repeat repeat = Repeat::Refused;
 };
 
 constexpr char kDepthRange[] = "a whole number from 1 to 8";
 constexpr char kFovRange[] = "a number of degrees from 10 to 180";
 
 constexpr OptionRule kOptions[] = {
-    {"--help", Kind::Help, nullptr},
-    {"-h", Kind::Help, nullptr},
-    {"--version", Kind::Version, nullptr},
-    {"--depth", Kind::Depth, kDepthRange},
-    {"--mode", Kind::Mode, "points, wireframe or solid"},
-    {"--light", Kind::Light, nullptr},
-    {"--no-cull", Kind::NoCull, nullptr},
-    {"--hfov", Kind::Hfov, kFovRange},
-    {"--vfov", Kind::Vfov, kFovRange},
+    {"--help", Kind::Help, nullptr, Repeat::LastWins},
+    {"-h", Kind::Help, nullptr, Repeat::LastWins},
+    {"--version", Kind::Version, nullptr, Repeat::LastWins},
+    {"--depth", Kind::Depth, kDepthRange, Repeat::LastWins},
+    {"--mode", Kind::Mode, "points, wireframe or solid", Repeat::LastWins},
+    {"--light", Kind::Light, nullptr, Repeat::LastWins},
+    {"--no-cull", Kind::NoCull, nullptr, Repeat::LastWins},
+    {"--hfov", Kind::Hfov, kFovRange, Repeat::LastWins},
+    {"--vfov", Kind::Vfov, kFovRange, Repeat::LastWins},
     {"--script", Kind::Script, "a file name"},
     {"--out", Kind::Out, "a directory name"},
-    {"--inspect", Kind::Inspect, nullptr},
-    {"--world", Kind::World, nullptr},
+    {"--inspect", Kind::Inspect, nullptr, Repeat::LastWins},
+    {"--world", Kind::World, nullptr, Repeat::LastWins},
     // Read by glutInit; never written with '='.
-    {"-display", Kind::Display, "an X display name such as :0"},
+    {"-display", Kind::Display, "an X display name such as :0", Repeat::LastWins},
     {"-geometry", Kind::Geometry,
-     "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767"},
-    {"-iconic", Kind::XFlag, nullptr},
-    {"-sync", Kind::XFlag, nullptr},
-    {"-gldebug", Kind::XFlag, nullptr},
-    {"-direct", Kind::XFlag, nullptr},
-    {"-indirect", Kind::XFlag, nullptr},
+     "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767",
+     Repeat::LastWins},
+    {"-iconic", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-sync", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-gldebug", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-direct", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-indirect", Kind::XFlag, nullptr, Repeat::LastWins},
 };
 
 const char* const kModeNames[] = {"points", "wireframe", "solid"};
@@ -248,6 +257,7 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   ParsedCommandLine result;
   Parser parser(&result);
   int kept = 1;
+  bool given[std::size(kOptions)] = {};
   for (int i = 1; i < *argc && result.ok; ++i) {
     const char* arg = argv[i];
     if (arg[0] != '-' || arg[1] == '\0') {
@@ -262,6 +272,12 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
       parser.fail("viewer: unknown option '%.*s'", static_cast<int>(nameLength), arg);
       break;
     }
+    bool& givenBefore = given[rule - kOptions];
+    if (givenBefore && rule->repeat == Repeat::Refused) {
+      parser.fail("viewer: option '%s' is given twice; it may be given once", rule->name);
+      break;
+    }
+    givenBefore = true;
     if (rule->accepted == nullptr) {
       if (equals) {
         parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name, equals + 1);

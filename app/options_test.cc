@@ -49,6 +49,11 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},
       {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
+      // A file or folder given twice is refused, in any spelling.
+      {{"--script", "a", "--script=b"},
+       "viewer: option '--script' is given twice; it may be given once"},
+      {{"--script", "a", "--out=o", "--out", "p"},
+       "viewer: option '--out' is given twice; it may be given once"},
       {{"--help"}, "help |"},
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},
