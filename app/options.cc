@@ -60,7 +60,8 @@ constexpr OptionRule kOptions[] = {
     {"--inspect", Kind::Inspect, nullptr, Repeat::LastWins},
     {"--world", Kind::World, nullptr, Repeat::LastWins},
     // Read by glutInit; never written with '='.
-    {"-display", Kind::Display, "an X display name such as :0", Repeat::LastWins},
+    // Once: the display check must look at the display freeglut will open.
+    {"-display", Kind::Display, "an X display name such as :0"},
     {"-geometry", Kind::Geometry,
      "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767",
      Repeat::LastWins},

@@ -54,6 +54,8 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
        "viewer: option '--script' is given twice; it may be given once"},
       {{"--script", "a", "--out=o", "--out", "p"},
        "viewer: option '--out' is given twice; it may be given once"},
+      {{"-display", ":73", "-display", ":99"},
+       "viewer: option '-display' is given twice; it may be given once"},
       {{"--help"}, "help |"},
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},

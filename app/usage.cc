@@ -47,8 +47,8 @@ Sessions and extra windows:
   -h, --help         prints this help and exits
   --version          prints the version and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
-refused, not wrapped as the panel's arrows do. --script and --out may be
-given once; other options given again take the later value.
+refused, not wrapped as the panel's arrows do. --script, --out and -display
+may be given once; other options given again take the later value.
 
 X options, read by freeglut:
   -display DISPLAY   the X display to use instead of $DISPLAY
