@@ -4,8 +4,10 @@
 
 #include "app/display_check.h"
 
+#include <GL/freeglut.h>
 #include <X11/Xlib.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,21 @@ namespace {
 
 // For the message of a connection lost later.
 char displayName[256];
+
+// The check's connection, open until freeglut has its own: an X server
+// started without -noreset resets when its last client leaves, and a reset
+// begun just before glutInit connects makes glutInit fail.
+Display* checkConnection = nullptr;
+
+// freeglut's errors during glutInit: it could not open the display after
+// all (or something else kept it from starting), which is status 4, not the
+// 1 of Esc that freeglut would exit with.
+void initError(const char* format, va_list args) {
+  char message[512];
+  std::vsnprintf(message, sizeof message, format, args);
+  std::fprintf(stderr, "viewer: %s\n", message);
+  std::exit(kExitDisplay);
+}
 
 const char* displayArgument(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
@@ -48,7 +65,13 @@ void exitUnlessDisplayOpens(int argc, char** argv) {
     }
     std::exit(kExitDisplay);
   }
-  XCloseDisplay(display);
+  checkConnection = display;
+  glutInitErrorFunc(initError);
 }
 
-void exitOnLostDisplay() { XSetIOErrorHandler(lostDisplay); }
+void exitOnLostDisplay() {
+  glutInitErrorFunc(nullptr);
+  XSetIOErrorHandler(lostDisplay);
+  if (checkConnection != nullptr) XCloseDisplay(checkConnection);
+  checkConnection = nullptr;
+}
