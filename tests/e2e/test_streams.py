@@ -5,6 +5,7 @@ and a lost or missing display ends it with status 4."""
 import os
 import select
 import subprocess
+import tempfile
 import time
 
 import viewer_case
@@ -81,6 +82,25 @@ class StreamsTest(ViewerCase):
                                            '"%s"\n' % self.x.display)
         finally:
             type(self).setUpClass()
+    def test_server_that_resets_when_its_last_client_leaves(self):
+        """Without -noreset the server resets each time the viewer leaves; every
+        start still opens the display (the check's connection stays open
+        until freeglut has its own)."""
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(write_fd), '-screen', '0',
+                                 '640x480x24', '-nolisten', 'tcp', '+extension', 'GLX'],
+                                pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self.addCleanup(xvfb.wait)
+        self.addCleanup(xvfb.terminate)
+        with os.fdopen(read_fd) as pipe:
+            env = dict(self.x.env, DISPLAY=':' + pipe.readline().strip())
+        with tempfile.NamedTemporaryFile('w', suffix='.script') as empty:
+            for start in range(10):
+                result = subprocess.run([viewer_case.VIEWER, '--script', empty.name], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                        timeout=60)
+                self.assertEqual((start, result.returncode, result.stderr), (start, 0, b''))
     def test_click_the_moment_the_windows_appear_and_closed_streams(self):
         x, y, _, h = self.map.controls['Solid']['rect']
         box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row
