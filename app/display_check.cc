@@ -6,7 +6,9 @@
 
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,20 @@ namespace {
 
 // For the message of a connection lost later.
 char displayName[256];
+
+// How long the check waits for a server that accepted the connection to
+// answer it.
+constexpr unsigned kAnswerSeconds = 10;
+
+// The line for a server that never answers, made before the wait: the alarm
+// handler may only write it.
+char silentMessage[512];
+
+void silentServer(int) {
+  const ssize_t written = write(STDERR_FILENO, silentMessage, std::strlen(silentMessage));
+  (void)written;
+  _exit(kExitDisplay);
+}
 
 // The check's connection, open until freeglut has its own: an X server
 // started without -noreset resets when its last client leaves, and a reset
@@ -51,7 +67,17 @@ int lostDisplay(Display*) {
 void exitUnlessDisplayOpens(int argc, char** argv) {
   const char* requested = displayArgument(argc, argv);
   std::snprintf(displayName, sizeof displayName, "%s", XDisplayName(requested));
+  std::snprintf(silentMessage, sizeof silentMessage,
+                "viewer: the X display \"%s\" did not answer within %u s\n", displayName,
+                kAnswerSeconds);
+  struct sigaction wait {};
+  struct sigaction before {};
+  wait.sa_handler = silentServer;
+  sigaction(SIGALRM, &wait, &before);
+  alarm(kAnswerSeconds);
   Display* display = XOpenDisplay(requested);
+  alarm(0);
+  sigaction(SIGALRM, &before, nullptr);
   if (display == nullptr) {
     if (displayName[0] == '\0') {
       std::fprintf(stderr,

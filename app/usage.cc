@@ -66,7 +66,7 @@ Exit status:
   1  Esc
   2  a bad command line (or script)
   3  a snapshot could not be written
-  4  the X display cannot be opened or was lost
+  4  the X display cannot be opened, did not answer within 10 s, or was lost
 )";
 
 }  // namespace

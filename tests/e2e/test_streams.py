@@ -4,6 +4,7 @@ changes the picture) and Quit ends the program with status 0 within a second;
 and a lost or missing display ends it with status 4."""
 import os
 import select
+import socket
 import subprocess
 import tempfile
 import time
@@ -101,6 +102,20 @@ class StreamsTest(ViewerCase):
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                                         timeout=60)
                 self.assertEqual((start, result.returncode, result.stderr), (start, 0, b''))
+    def test_server_that_never_answers(self):
+        """A socket where an X server's would be that takes the connection and
+        never answers: one line and status 4 after the 10 s wait."""
+        number = next(n for n in range(7000, 8000) if not os.path.exists('/tmp/.X11-unix/X%d' % n))
+        path = '/tmp/.X11-unix/X%d' % number
+        silent = socket.socket(socket.AF_UNIX)
+        silent.bind(path)
+        self.addCleanup(os.unlink, path)
+        self.addCleanup(silent.close)
+        silent.listen()
+        result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
+                                stderr=subprocess.PIPE, timeout=60)
+        self.assertEqual((result.returncode, result.stderr.decode()),
+                         (4, 'viewer: the X display ":%d" did not answer within 10 s\n' % number))
     def test_click_the_moment_the_windows_appear_and_closed_streams(self):
         x, y, _, h = self.map.controls['Solid']['rect']
         box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row
