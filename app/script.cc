@@ -266,6 +266,13 @@ Script parseScript(const std::string& text, const std::string& fileName) {
   for (int number = 1; std::getline(lines, source); ++number) {
     std::vector<std::string> words;
     std::string error;
+    if (source.size() > kMaxScriptLine) {
+      // Nothing after it is read: one message for a file that is no script.
+      script.errors.push_back(fileName + ":" + std::to_string(number) +
+                              ": the line is longer than " + std::to_string(kMaxScriptLine) +
+                              " bytes");
+      break;
+    }
     if (!splitWords(source, words)) {
       error = "expected a closing \", found end of line";
     } else if (!words.empty()) {
@@ -293,12 +300,19 @@ Script loadScript(const std::string& path) {
   if (file) {
     char buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+    while (text.size() <= kMaxScriptBytes && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+      text.append(buffer, n);
+    }
     if (std::ferror(file)) readError = errno;
     std::fclose(file);
   }
   if (readError != 0) {
     std::cerr << path << ": cannot read the script: " << std::strerror(readError) << std::endl;
+    std::exit(kExitUsage);
+  }
+  if (text.size() > kMaxScriptBytes) {
+    std::cerr << path << ": the script is larger than " << kMaxScriptBytes / (1024 * 1024) << " MiB"
+              << std::endl;
     std::exit(kExitUsage);
   }
   Script script = parseScript(text, path);

@@ -31,6 +31,7 @@
 // within -10000..10000, W and H within 1..10000. NAME holds letters, digits,
 // '.', '-' and '_' and does not start with '.'.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,11 @@ struct Script {
   // One per bad line, as "FILE:LINE: expected ..., found ...".
   std::vector<std::string> errors;
 };
+
+// A script's limits: a larger file, or a longer line, is refused whole with
+// one message (a script is typed by hand; /dev/zero is not one).
+constexpr std::size_t kMaxScriptBytes = 1024 * 1024;
+constexpr std::size_t kMaxScriptLine = 4096;  // bytes, without the newline
 
 // Checks every line of text; fileName only goes into the error messages.
 Script parseScript(const std::string& text, const std::string& fileName);

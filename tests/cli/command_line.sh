@@ -49,3 +49,15 @@ for refused in 32768x400 4294967297x400 +40000+0 0x400; do
   "$viewer" -geometry "$refused" 2>/dev/null
   [ $? = 2 ] || fail "-geometry $refused was not refused with status 2"
 done
+
+# Hostile scripts, refused with status 2 before any display is needed: one
+# from /dev/zero (past the size cap: one line), one with a 5000-byte line (the
+# line cap: one line for it, nothing after it read).
+refused_script() {
+  env -u DISPLAY "$viewer" --script "$1" >/dev/null 2>"$tmp/err"
+  [ $? = 2 ] || fail "--script $1: not refused with status 2"
+  printf '%s\n' "$2" | diff -u - "$tmp/err" || fail "--script $1: the message"
+}
+refused_script /dev/zero "/dev/zero: the script is larger than 1 MiB"
+{ echo 'key C'; printf '#%5000s\n' ''; echo bogus; } >"$tmp/long.script"
+refused_script "$tmp/long.script" "$tmp/long.script:2: the line is longer than 4096 bytes"
