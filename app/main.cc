@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   openClosedStandardDescriptors();
   const ParsedCommandLine parsed = parseCommandLine(&argc, argv);
   if (!parsed.ok) {
-    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error);
+    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error.c_str());
     return kExitUsage;
   }
   const ViewerOptions& options = parsed.options;

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string_view>
+
+#include "text/printable.h"
 
 namespace {
 
@@ -230,13 +233,20 @@ class Parser {
     result_->ok = false;
     va_list args;
     va_start(args, format);
-    std::vsnprintf(result_->error, sizeof result_->error, format, args);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
     va_end(args);
+    result_->error.assign(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    std::vsnprintf(result_->error.data(), result_->error.size(), format, again);
+    va_end(again);
+    result_->error.pop_back();  // vsnprintf's terminating null
     return false;
   }
 
   bool badValue(const OptionRule& rule, const char* value) {
-    return fail("viewer: option '%s' got '%s': expected %s", rule.name, value, rule.accepted);
+    return fail("viewer: option '%s' got '%s': expected %s", rule.name, printable(value).c_str(),
+                rule.accepted);
   }
 
  private:
@@ -262,7 +272,7 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   for (int i = 1; i < *argc && result.ok; ++i) {
     const char* arg = argv[i];
     if (arg[0] != '-' || arg[1] == '\0') {
-      parser.fail("viewer: unexpected argument '%s'", arg);
+      parser.fail("viewer: unexpected argument '%s'", printable(arg).c_str());
       break;
     }
     // "--name=value" splits at the first '='; X options never do.
@@ -270,7 +280,8 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     const size_t nameLength = equals ? static_cast<size_t>(equals - arg) : std::strlen(arg);
     const OptionRule* rule = findOption(arg, nameLength);
     if (rule == nullptr) {
-      parser.fail("viewer: unknown option '%.*s'", static_cast<int>(nameLength), arg);
+      parser.fail("viewer: unknown option '%s'",
+                  printable(std::string_view(arg, nameLength)).c_str());
       break;
     }
     bool& givenBefore = given[rule - kOptions];
@@ -281,7 +292,8 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     givenBefore = true;
     if (rule->accepted == nullptr) {
       if (equals) {
-        parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name, equals + 1);
+        parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name,
+                    printable(equals + 1).c_str());
         break;
       }
       parser.set(rule->kind);
@@ -305,7 +317,8 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   }
   const ViewerOptions& o = result.options;
   if (result.ok && !o.help && !o.version && o.out != nullptr && o.script == nullptr) {
-    parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well", o.out);
+    parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well",
+                printable(o.out).c_str());
   }
   *argc = kept;
   argv[kept] = nullptr;

@@ -10,6 +10,8 @@
 // value where they need one and otherwise left for glutInit exactly as given.
 // Values are taken as written: never wrapped or clamped into range.
 
+#include <string>
+
 #include "app/exit_status.h"
 
 // The parts of a -geometry value that were given, in X's ranges: a side of 1
@@ -52,7 +54,8 @@ struct ParsedCommandLine {
   bool ok = true;
   // When not ok: one line, without a newline, naming the option, the value
   // given and what is accepted.
-  char error[256] = {};
+  // Every value in it as text/printable.h shows it.
+  std::string error;
 };
 
 // Reads argv[1..argc). Arguments are taken left to right, and the first of a

@@ -54,6 +54,11 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
        "viewer: option '--script' is given twice; it may be given once"},
       {{"--script", "a", "--out=o", "--out", "p"},
        "viewer: option '--out' is given twice; it may be given once"},
+      // Text from the command line is shown escaped and shortened, the message whole.
+      {{"--mode", std::string(300, 'm')},
+       "viewer: option '--mode' got '" + std::string(64, 'm') +
+           "... (300 bytes)': expected points, wireframe or solid"},
+      {{"--bogus\x1b]0;x\x07"}, "viewer: unknown option '--bogus\\x1b]0;x\\x07'"},
       {{"-display", ":73", "-display", ":99"},
        "viewer: option '-display' is given twice; it may be given once"},
       {{"--help"}, "help |"},

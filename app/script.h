@@ -58,10 +58,17 @@ struct ScriptCommand {
   unsigned char key = 0;        // key
 };
 
+// How many bad lines a script's check reports one by one; the rest are
+// counted.
+constexpr std::size_t kShownScriptErrors = 30;
+
 struct Script {
   std::vector<ScriptCommand> commands;
-  // One per bad line, as "FILE:LINE: expected ..., found ...".
+  // One per bad line, the first kShownScriptErrors of them, as
+  // "FILE:LINE: expected ..., found ...", the file name and the word found as
+  // text/printable.h shows them.
   std::vector<std::string> errors;
+  std::size_t unshownErrors = 0;  // bad lines after those
 };
 
 // A script's limits: a larger file, or a longer line, is refused whole with

@@ -61,3 +61,18 @@ refused_script() {
 refused_script /dev/zero "/dev/zero: the script is larger than 1 MiB"
 { echo 'key C'; printf '#%5000s\n' ''; echo bogus; } >"$tmp/long.script"
 refused_script "$tmp/long.script" "$tmp/long.script:2: the line is longer than 4096 bytes"
+# Echoed text is escaped and shortened, and after 30 bad lines the rest are
+# counted.
+a64=$(printf '%064d' 0 | tr 0 a)
+{ printf 'key \033]0;x\007\n'; printf 'key %s\n' "$a64$a64"; yes bogus | head -n 98; } \
+  >"$tmp/hostile.script"
+{
+  printf '%s\n' "$tmp/hostile.script:1: expected one character or Esc, found \"\\x1b]0;x\\x07\"" \
+    "$tmp/hostile.script:2: expected one character or Esc, found \"$a64... (128 bytes)\""
+  for n in $(seq 3 30); do
+    echo "$tmp/hostile.script:$n: expected a command (select, check, set, press, drag, key," \
+      "click, resize, snap), found \"bogus\""
+  done
+  echo "$tmp/hostile.script: 70 more bad lines"
+} >"$tmp/hostile.err"
+refused_script "$tmp/hostile.script" "$(cat "$tmp/hostile.err")"
