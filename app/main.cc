@@ -17,12 +17,14 @@
 
 #include "app/panel.h"
 #include "app/startup.h"
+#include "app/state.h"
 #include "cli/options.h"
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
+#include "scene/close_alone.h"
 #include "scene/window_limit.h"
 #include "session/script.h"
 #include "session/script_run.h"
@@ -57,6 +59,16 @@ WindowPlacement placementFromGeometry(const GeometryParts& parts) {
   return placement;
 }
 
+std::vector<int> openExtraWindows;  // GLUT ids; some may have been closed since
+
+std::vector<int> openWindows() {
+  std::vector<int> windows = {windowIds[0], controlPanelWindow()};
+  for (const int window : openExtraWindows) {
+    if (!closedAlone(window)) windows.push_back(window);
+  }
+  return windows;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +101,12 @@ int main(int argc, char** argv) {
     openInspector(controlPanelWindow());
     extraWindows.push_back(inspectorWindow());
   }
-  if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
+  openExtraWindows = extraWindows;
+  hideWindowsWhileReportsWait(openWindows);
+  if (options.script) {
+    runScript(script, options.out ? options.out : ".", extraWindows);
+    return kExitQuit;
+  }
   glutMainLoop();
   return 0;
 }

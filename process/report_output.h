@@ -5,8 +5,9 @@
 // that must keep answering its windows: text goes to a reader only as fast as
 // the reader accepts it, the rest waits in memory in order, and a reader that
 // is gone or a write that fails is reported once instead of blocking, killing
-// or silently losing. No GLUT here: the owner is told through a wake call when
-// text starts waiting and then calls drain() until nothing waits.
+// or silently losing. No GLUT here: the owner is told through a wake call
+// when text starts waiting and then calls drain() until nothing waits, and
+// at exit calls finish().
 
 #include <cstddef>
 #include <deque>
@@ -31,9 +32,10 @@ class ReportOutput {
   // text still waits.
   bool drain();
   bool waiting() const { return !queue_.empty(); }
-  // Waits up to timeoutMs for the readers to take the waiting text, then
-  // drops whatever they did not take.
-  void drainFor(int timeoutMs);
+  std::size_t waitingBytes() const { return waitingBytes_; }
+  // Writes all waiting text, waiting for the readers as long as they take
+  // it; only a reader that has gone (EPIPE) or a failing write ends it.
+  void finish();
 
  private:
   enum class Kind { Plain, Pipe, Socket };
@@ -54,9 +56,13 @@ class ReportOutput {
   // Handles a write error on stream s; returns whether the text should wait.
   bool failed(int s, int error);
   bool queuedFor(int reader) const;
+  // Waits, without bound, until a reader with text waiting can take more.
+  void waitForReaders() const;
+  void queue(int stream, const char* data, std::size_t size);
 
   Target targets_[2];
   std::deque<Chunk> queue_;
+  std::size_t waitingBytes_ = 0;  // the sum of the queue's texts
   Wake wake_;
 };
 

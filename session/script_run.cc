@@ -262,6 +262,4 @@ void runScript(const Script& script, const std::string& outDir,
     run(command, outDir);
     settle();
   }
-  std::fflush(stdout);
-  std::exit(kExitQuit);
 }

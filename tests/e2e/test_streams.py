@@ -1,7 +1,8 @@
 """The viewer's standard streams closed, a pipe that stops being read, a reader
 that goes away, a full device: the windows keep answering (a panel click
-changes the picture) and Quit ends the program with status 0 within a second;
-and a lost or missing display ends it with status 4."""
+changes the picture) and Quit ends the program with status 0 within a second,
+or, with text still waiting, once the reader has taken it all; a lost,
+missing, silent or resetting display."""
 import os
 import select
 import socket
@@ -10,7 +11,7 @@ import tempfile
 import time
 
 import viewer_case
-from harness import wait_until
+from harness import DRAWING_TITLE, wait_until
 from viewer_case import ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
@@ -46,9 +47,20 @@ class StreamsTest(ViewerCase):
             return sum(map(len, received)) >= len(expected)
         wait_until(all_read, 10, 'every report')
         self.assertEqual(b''.join(received).decode(), expected)
-        # Stalled again for good: the panel answers, Esc ends it at once.
+        # Stalled again: the panel answers. Esc takes the windows off the screen
+        # and exit waits for the reader, who reads only then: every byte arrives.
         self.press(v, 'P', PRESSES)
-        self.answers_and_ends(v, ('Solid', 'Wireframe'), 'Escape', 1)
+        for mode in ('Solid', 'Wireframe'):
+            before = v.screenshot(v.drawing)
+            self.click(v, mode)
+            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+        self.press(v, 'Escape')
+        wait_until(lambda: not self.x.run('xdotool', 'search', '--onlyvisible', '--name',
+                                          '^%s$' % DRAWING_TITLE, check=False), 30,
+                   'the windows to leave the screen')
+        with os.fdopen(os.dup(read_fd), 'rb') as reader:
+            self.assertEqual(reader.read().decode(), expected)
+        self.assertEqual(v.wait_exit(), 1)
     def test_reader_that_goes_away(self):
         head = subprocess.Popen(['head', '-1'], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
         v = self.start(stdout=head.stdin)
