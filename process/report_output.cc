@@ -96,6 +96,7 @@ void ReportOutput::write(ReportStream stream, const char* data, std::size_t size
       }
     }
   }
+  while (waitingBytes_ > kMaxWaitingBytes && drain()) waitForReaders();
 }
 
 bool ReportOutput::failed(int s, int error) {

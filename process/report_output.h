@@ -5,9 +5,11 @@
 // that must keep answering its windows: text goes to a reader only as fast as
 // the reader accepts it, the rest waits in memory in order, and a reader that
 // is gone or a write that fails is reported once instead of blocking, killing
-// or silently losing. No GLUT here: the owner is told through a wake call
-// when text starts waiting and then calls drain() until nothing waits, and
-// at exit calls finish().
+// or silently losing. The waiting text is bounded (kMaxWaitingBytes): past
+// the bound, write() waits for the reader as a plain program's write would,
+// so nothing is lost and memory stays bounded. No GLUT here: the owner is
+// told through a wake call when text starts waiting and then calls drain()
+// until nothing waits, and at exit calls finish().
 
 #include <cstddef>
 #include <deque>
@@ -19,6 +21,8 @@ class ReportOutput {
  public:
   using Wake = void (*)();
 
+  static constexpr std::size_t kMaxWaitingBytes = 16 * 1024 * 1024;
+
   // outFd and errFd are the descriptors of standard output and standard
   // error. A pipe or FIFO gets a non-blocking descriptor of its own (see
   // .cc); a socket is written with non-blocking sends; anything else
@@ -26,7 +30,8 @@ class ReportOutput {
   ReportOutput(int outFd, int errFd, Wake wake);
 
   // Writes what the reader takes now and queues the rest behind any text
-  // already waiting for the same reader. Never blocks on a pipe or socket.
+  // already waiting for the same reader. Blocks on a pipe or socket only
+  // while more than kMaxWaitingBytes wait.
   void write(ReportStream stream, const char* data, std::size_t size);
   // Writes waiting text as far as the readers accept it. Returns whether
   // text still waits.

@@ -14,7 +14,8 @@ void openClosedStandardDescriptors();
 // through a ReportOutput: a pipe or socket reader that stalls or goes away
 // never blocks or ends the program, and a failed write is reported once.
 // Terminals are left as they are. Ignores SIGPIPE. Waiting text is written
-// from a GLUT timer that runs only while text waits. At exit (exit and quick_exit) all
+// from a GLUT timer that runs only while text waits; more than 16 MiB waiting
+// makes writing wait for the reader. At exit (exit and quick_exit) all
 // waiting text is written, waiting for the readers as a plain program does;
 // a reader that has gone ends it, with the one note. Call after glutInit.
 void routeReportsWithoutBlocking();
