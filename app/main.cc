@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
   hideWindowsWhileReportsWait(openWindows);
   if (options.script) {
     runScript(script, options.out ? options.out : ".", extraWindows);
-    return kExitQuit;
+    // Reports that could not be written fail the script like a snapshot.
+    return finishReports() ? kExitQuit : kExitSnapshot;
   }
   glutMainLoop();
   return 0;

@@ -65,7 +65,7 @@ Exit status:
   0  "Quit", --help or --version
   1  Esc
   2  a bad command line (or script)
-  3  a snapshot could not be written
+  3  a snapshot, or at a script's end some report output, could not be written
   4  the X display cannot be opened, did not answer within 10 s, or was lost
 )";
 

@@ -41,6 +41,9 @@ class ReportOutput {
   // Writes all waiting text, waiting for the readers as long as they take
   // it; only a reader that has gone (EPIPE) or a failing write ends it.
   void finish();
+  // Whether a write failed other than by its reader going away (a full
+  // disk, /dev/full): that text is lost.
+  bool writeFailed() const { return targets_[0].warned || targets_[1].warned; }
 
  private:
   enum class Kind { Plain, Pipe, Socket };

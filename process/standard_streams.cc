@@ -132,3 +132,11 @@ void routeReportsWithoutBlocking() {
 }
 
 void hideWindowsWhileReportsWait(std::vector<int> (*windows)()) { openWindows = windows; }
+
+bool finishReports() {
+  if (output == nullptr) return std::fflush(stdout) == 0 && !std::ferror(stdout);
+  finishAtExit();
+  if (!output->writeFailed()) return true;
+  std::cerr << "viewer: some report output could not be written" << std::endl;
+  return false;
+}

@@ -25,4 +25,10 @@ void routeReportsWithoutBlocking();
 // on the screen unanswered.
 void hideWindowsWhileReportsWait(std::vector<int> (*openWindows)());
 
+// For the end of a session script: writes everything waiting as exit would
+// (windows hidden first). Returns false, after one line on standard error,
+// when some report output could not be written (not when a reader went
+// away: that has its own note).
+bool finishReports();
+
 #endif  // PROCESS_STANDARD_STREAMS_H_

@@ -95,6 +95,21 @@ class StreamsTest(ViewerCase):
                                            '"%s"\n' % self.x.display)
         finally:
             type(self).setUpClass()
+    def test_reports_that_cannot_be_written_fail_a_script(self):
+        """At the end of a script, reports lost to a full device give status 3;
+        a plain start keeps its statuses (test_full_device_warns_once)."""
+        with tempfile.NamedTemporaryFile('w', suffix='.script') as script, \
+                open('/dev/full', 'wb') as full:
+            script.write('key P\n')
+            script.flush()
+            result = subprocess.run([viewer_case.VIEWER, '--script', script.name],
+                                    env=self.x.env, stdout=full, stderr=subprocess.PIPE,
+                                    timeout=60)
+        self.assertEqual((result.returncode, result.stderr.decode()), (3, (
+            '\nOpenGL Projection Matrix\n'
+            'viewer: cannot write reports to standard output: No space left on device\n'
+            '\nCorvane Projection Matrix\n'
+            'viewer: some report output could not be written\n')))
     def test_server_that_resets_when_its_last_client_leaves(self):
         """Without -noreset the server resets each time the viewer leaves; every
         start still opens the display (the check's connection stays open
