@@ -136,7 +136,7 @@ void hideWindowsWhileReportsWait(std::vector<int> (*windows)()) { openWindows = 
 bool finishReports() {
   if (output == nullptr) return std::fflush(stdout) == 0 && !std::ferror(stdout);
   finishAtExit();
-  if (!output->writeFailed()) return true;
+  if (!output->lostText()) return true;
   std::cerr << "viewer: some report output could not be written" << std::endl;
   return false;
 }
