@@ -119,7 +119,7 @@ class StreamsTest(ViewerCase):
         resetting = XServer(reset=True)
         self.addCleanup(resetting.stop)
         with tempfile.NamedTemporaryFile('w', suffix='.script') as empty:
-            for start in range(10):
+            for start in range(8):
                 result = subprocess.run([viewer_case.VIEWER, '--script', empty.name],
                                         env=resetting.env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.PIPE, timeout=60)
