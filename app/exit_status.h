@@ -8,7 +8,7 @@
 constexpr int kExitQuit = 0;      // "Quit", --help, --version, a script's end
 constexpr int kExitEscape = 1;    // Esc
 constexpr int kExitUsage = 2;     // a bad command line or script
-constexpr int kExitSnapshot = 3;  // a snapshot could not be written
+constexpr int kExitSnapshot = 3;  // a snapshot or a script's report output could not be written
 constexpr int kExitDisplay = 4;   // the X display cannot be opened or was lost
 
 #endif  // APP_EXIT_STATUS_H_

@@ -10,40 +10,63 @@
 // output never blocks the windows (process/report_output.h).
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/panel.h"
 #include "app/startup.h"
+#include "app/state.h"
 #include "cli/options.h"
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
+#include "scene/close_alone.h"
+#include "scene/window_limit.h"
 #include "session/script.h"
 #include "session/script_run.h"
 #include "world/world_view.h"
 
 namespace {
 
-// The drawing window's default placement with what glutInit made of
-// -geometry laid over it. freeglut reports a position of -1, -1 and a size of
-// 0 for the parts the geometry left out.
-WindowPlacement placementFromGeometry() {
+// The drawing window's default placement with the parts -geometry gave laid
+// over it, as the command line read them: freeglut leaves the size it reports
+// unset when the geometry has none. An offset from the right or bottom edge
+// places the window's far side there, as X does, within X's 16-bit positions. A side larger than
+// the drawing window's limit is cut to it here, before the window exists.
+WindowPlacement placementFromGeometry(const GeometryParts& parts) {
   WindowPlacement placement;
-  const int x = glutGet(GLUT_INIT_WINDOW_X);
-  const int y = glutGet(GLUT_INIT_WINDOW_Y);
-  if (x != -1 || y != -1) {
-    placement.x = x;
-    placement.y = y;
+  if (parts.hasWidth) placement.width = parts.width;
+  if (parts.hasHeight) placement.height = parts.height;
+  if (placement.width > kMaxWindowSide || placement.height > kMaxWindowSide) {
+    std::fprintf(stderr, "viewer: the drawing window is limited to %d x %d pixels\n",
+                 kMaxWindowSide, kMaxWindowSide);
+    placement.width = std::min(placement.width, kMaxWindowSide);
+    placement.height = std::min(placement.height, kMaxWindowSide);
   }
-  const int width = glutGet(GLUT_INIT_WINDOW_WIDTH);
-  const int height = glutGet(GLUT_INIT_WINDOW_HEIGHT);
-  if (width > 0) placement.width = width;
-  if (height > 0) placement.height = height;
+  if (parts.hasPosition) {
+    const int x =
+        parts.fromRight ? glutGet(GLUT_SCREEN_WIDTH) - placement.width - parts.x : parts.x;
+    const int y =
+        parts.fromBottom ? glutGet(GLUT_SCREEN_HEIGHT) - placement.height - parts.y : parts.y;
+    // X positions are 16-bit.
+    placement.x = std::clamp(x, -32768, 32767);
+    placement.y = std::clamp(y, -32768, 32767);
+  }
   return placement;
+}
+
+std::vector<int> openExtraWindows;  // GLUT ids; some may have been closed since
+
+std::vector<int> openWindows() {
+  std::vector<int> windows = {windowIds[0], controlPanelWindow()};
+  for (const int window : openExtraWindows) {
+    if (!closedAlone(window)) windows.push_back(window);
+  }
+  return windows;
 }
 
 }  // namespace
@@ -52,7 +75,7 @@ int main(int argc, char** argv) {
   openClosedStandardDescriptors();
   const ParsedCommandLine parsed = parseCommandLine(&argc, argv);
   if (!parsed.ok) {
-    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error);
+    std::fprintf(stderr, "%s\nTry 'viewer --help'.\n", parsed.error.c_str());
     return kExitUsage;
   }
   const ViewerOptions& options = parsed.options;
@@ -70,7 +93,7 @@ int main(int argc, char** argv) {
   glutInit(&argc, argv);
   exitOnLostDisplay();
   routeReportsWithoutBlocking();
-  startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
+  startViewer(options.geometry ? placementFromGeometry(options.placed) : WindowPlacement());
   applyStartOptions(options);
   std::vector<int> extraWindows;
   if (options.world) extraWindows.push_back(openWorldView());
@@ -78,7 +101,13 @@ int main(int argc, char** argv) {
     openInspector(controlPanelWindow());
     extraWindows.push_back(inspectorWindow());
   }
-  if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
+  openExtraWindows = extraWindows;
+  hideWindowsWhileReportsWait(openWindows);
+  if (options.script) {
+    runScript(script, options.out ? options.out : ".", extraWindows);
+    // Reports that could not be written fail the script like a snapshot.
+    return finishReports() ? kExitQuit : kExitSnapshot;
+  }
   glutMainLoop();
   return 0;
 }

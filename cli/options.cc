@@ -6,6 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string_view>
+
+#include "text/printable.h"
 
 namespace {
 
@@ -27,38 +31,48 @@ enum class Kind {
   XFlag
 };
 
+// Whether an option may be given again, the later value winning. An option
+// is once-only unless its entry says otherwise: a repeated file, folder or
+// display is more likely a mistake than a wish, and nothing is silently
+// ignored.
+enum class Repeat { Refused, LastWins };
+
 struct OptionRule {
   const char* name;
   Kind kind;
   // What a value may be, for messages; nullptr for options without a value.
   const char* accepted;
+  Repeat repeat = Repeat::Refused;
 };
 
 constexpr char kDepthRange[] = "a whole number from 1 to 8";
 constexpr char kFovRange[] = "a number of degrees from 10 to 180";
 
 constexpr OptionRule kOptions[] = {
-    {"--help", Kind::Help, nullptr},
-    {"-h", Kind::Help, nullptr},
-    {"--version", Kind::Version, nullptr},
-    {"--depth", Kind::Depth, kDepthRange},
-    {"--mode", Kind::Mode, "points, wireframe or solid"},
-    {"--light", Kind::Light, nullptr},
-    {"--no-cull", Kind::NoCull, nullptr},
-    {"--hfov", Kind::Hfov, kFovRange},
-    {"--vfov", Kind::Vfov, kFovRange},
+    {"--help", Kind::Help, nullptr, Repeat::LastWins},
+    {"-h", Kind::Help, nullptr, Repeat::LastWins},
+    {"--version", Kind::Version, nullptr, Repeat::LastWins},
+    {"--depth", Kind::Depth, kDepthRange, Repeat::LastWins},
+    {"--mode", Kind::Mode, "points, wireframe or solid", Repeat::LastWins},
+    {"--light", Kind::Light, nullptr, Repeat::LastWins},
+    {"--no-cull", Kind::NoCull, nullptr, Repeat::LastWins},
+    {"--hfov", Kind::Hfov, kFovRange, Repeat::LastWins},
+    {"--vfov", Kind::Vfov, kFovRange, Repeat::LastWins},
     {"--script", Kind::Script, "a file name"},
     {"--out", Kind::Out, "a directory name"},
-    {"--inspect", Kind::Inspect, nullptr},
-    {"--world", Kind::World, nullptr},
+    {"--inspect", Kind::Inspect, nullptr, Repeat::LastWins},
+    {"--world", Kind::World, nullptr, Repeat::LastWins},
     // Read by glutInit; never written with '='.
+    // Once: the display check must look at the display freeglut will open.
     {"-display", Kind::Display, "an X display name such as :0"},
-    {"-geometry", Kind::Geometry, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
-    {"-iconic", Kind::XFlag, nullptr},
-    {"-sync", Kind::XFlag, nullptr},
-    {"-gldebug", Kind::XFlag, nullptr},
-    {"-direct", Kind::XFlag, nullptr},
-    {"-indirect", Kind::XFlag, nullptr},
+    {"-geometry", Kind::Geometry,
+     "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767",
+     Repeat::LastWins},
+    {"-iconic", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-sync", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-gldebug", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-direct", Kind::XFlag, nullptr, Repeat::LastWins},
+    {"-indirect", Kind::XFlag, nullptr, Repeat::LastWins},
 };
 
 const char* const kModeNames[] = {"points", "wireframe", "solid"};
@@ -96,28 +110,46 @@ bool parseDecimal(const char* text, double* value) {
   return *end == '\0' && errno == 0 && std::isfinite(*value);
 }
 
-// Digits, at least one.
-const char* skipDigits(const char* p) {
+// Digits, at least one, as a number of at most kMaxXCoordinate; nullptr when
+// there are none or the number is larger.
+constexpr int kMaxXCoordinate = 32767;
+
+const char* readCoordinate(const char* p, int* value) {
   const char* start = p;
-  while (isDigit(*p)) ++p;
+  long number = 0;
+  while (isDigit(*p)) {
+    number = number * 10 + (*p - '0');
+    if (number > kMaxXCoordinate) return nullptr;
+    ++p;
+  }
+  *value = static_cast<int>(number);
   return p == start ? nullptr : p;
 }
 
-// The X geometry syntax: [=][WIDTH][{xX}HEIGHT][{+-}X{+-}Y], not empty.
-bool isGeometry(const char* text) {
+// The X geometry syntax: [=][WIDTH][{xX}HEIGHT][{+-}X{+-}Y], not empty, every
+// number within X's range and every side at least 1.
+bool parseGeometry(const char* text, GeometryParts* parts) {
   const char* p = text;
   if (*p == '=') ++p;
   if (*p == '\0') return false;
-  if (isDigit(*p)) p = skipDigits(p);
+  if (isDigit(*p)) {
+    p = readCoordinate(p, &parts->width);
+    if (p == nullptr || parts->width == 0) return false;
+    parts->hasWidth = true;
+  }
   if (*p == 'x' || *p == 'X') {
-    p = skipDigits(p + 1);
-    if (p == nullptr) return false;
+    p = readCoordinate(p + 1, &parts->height);
+    if (p == nullptr || parts->height == 0) return false;
+    parts->hasHeight = true;
   }
   if (*p == '+' || *p == '-') {
-    p = skipDigits(p + 1);
+    parts->fromRight = *p == '-';
+    p = readCoordinate(p + 1, &parts->x);
     if (p == nullptr || (*p != '+' && *p != '-')) return false;
-    p = skipDigits(p + 1);
+    parts->fromBottom = *p == '-';
+    p = readCoordinate(p + 1, &parts->y);
     if (p == nullptr) return false;
+    parts->hasPosition = true;
   }
   return *p == '\0';
 }
@@ -164,7 +196,8 @@ class Parser {
         return *value != '\0' || badValue(rule, value);
       case Kind::Geometry:
         o.geometry = true;
-        return isGeometry(value) || badValue(rule, value);
+        o.placed = GeometryParts();
+        return parseGeometry(value, &o.placed) || badValue(rule, value);
       default:
         return true;
     }
@@ -200,13 +233,20 @@ class Parser {
     result_->ok = false;
     va_list args;
     va_start(args, format);
-    std::vsnprintf(result_->error, sizeof result_->error, format, args);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
     va_end(args);
+    result_->error.assign(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    std::vsnprintf(result_->error.data(), result_->error.size(), format, again);
+    va_end(again);
+    result_->error.pop_back();  // vsnprintf's terminating null
     return false;
   }
 
   bool badValue(const OptionRule& rule, const char* value) {
-    return fail("viewer: option '%s' got '%s': expected %s", rule.name, value, rule.accepted);
+    return fail("viewer: option '%s' got '%s': expected %s", rule.name, printable(value).c_str(),
+                rule.accepted);
   }
 
  private:
@@ -228,10 +268,11 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   ParsedCommandLine result;
   Parser parser(&result);
   int kept = 1;
+  bool given[std::size(kOptions)] = {};
   for (int i = 1; i < *argc && result.ok; ++i) {
     const char* arg = argv[i];
     if (arg[0] != '-' || arg[1] == '\0') {
-      parser.fail("viewer: unexpected argument '%s'", arg);
+      parser.fail("viewer: unexpected argument '%s'", printable(arg).c_str());
       break;
     }
     // "--name=value" splits at the first '='; X options never do.
@@ -239,12 +280,20 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     const size_t nameLength = equals ? static_cast<size_t>(equals - arg) : std::strlen(arg);
     const OptionRule* rule = findOption(arg, nameLength);
     if (rule == nullptr) {
-      parser.fail("viewer: unknown option '%.*s'", static_cast<int>(nameLength), arg);
+      parser.fail("viewer: unknown option '%s'",
+                  printable(std::string_view(arg, nameLength)).c_str());
       break;
     }
+    bool& givenBefore = given[rule - kOptions];
+    if (givenBefore && rule->repeat == Repeat::Refused) {
+      parser.fail("viewer: option '%s' is given twice; it may be given once", rule->name);
+      break;
+    }
+    givenBefore = true;
     if (rule->accepted == nullptr) {
       if (equals) {
-        parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name, equals + 1);
+        parser.fail("viewer: option '%s' takes no value but got '%s'", rule->name,
+                    printable(equals + 1).c_str());
         break;
       }
       parser.set(rule->kind);
@@ -268,7 +317,8 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   }
   const ViewerOptions& o = result.options;
   if (result.ok && !o.help && !o.version && o.out != nullptr && o.script == nullptr) {
-    parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well", o.out);
+    parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well",
+                printable(o.out).c_str());
   }
   *argc = kept;
   argv[kept] = nullptr;

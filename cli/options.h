@@ -10,7 +10,24 @@
 // value where they need one and otherwise left for glutInit exactly as given.
 // Values are taken as written: never wrapped or clamped into range.
 
+#include <string>
+
 #include "app/exit_status.h"
+
+// The parts of a -geometry value that were given, in X's ranges: a side of 1
+// to 32767 pixels, an offset of 0 to 32767 pixels from the screen's left or
+// right (top or bottom) edge.
+struct GeometryParts {
+  bool hasWidth = false;
+  bool hasHeight = false;
+  int width = 0;
+  int height = 0;
+  bool hasPosition = false;
+  int x = 0;  // offset from the left edge, or from the right when fromRight
+  int y = 0;  // offset from the top edge, or from the bottom when fromBottom
+  bool fromRight = false;
+  bool fromBottom = false;
+};
 
 // What the command line asks for. "Not given" leaves the panel's start value.
 struct ViewerOptions {
@@ -28,7 +45,8 @@ struct ViewerOptions {
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
-  bool geometry = false;  // -geometry was given (freeglut reads its value)
+  bool geometry = false;  // -geometry was given (freeglut reads its value too)
+  GeometryParts placed;   // what -geometry gave, when given
 };
 
 struct ParsedCommandLine {
@@ -36,7 +54,8 @@ struct ParsedCommandLine {
   bool ok = true;
   // When not ok: one line, without a newline, naming the option, the value
   // given and what is accepted.
-  char error[256] = {};
+  // Every value in it as text/printable.h shows it.
+  std::string error;
 };
 
 // Reads argv[1..argc). Arguments are taken left to right, and the first of a

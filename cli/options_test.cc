@@ -60,6 +60,18 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},
       {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
+      // A file or folder given twice is refused, in any spelling.
+      {{"--script", "a", "--script=b"},
+       "viewer: option '--script' is given twice; it may be given once"},
+      {{"--script", "a", "--out=o", "--out", "p"},
+       "viewer: option '--out' is given twice; it may be given once"},
+      // Text from the command line is shown escaped and shortened, the message whole.
+      {{"--mode", std::string(300, 'm')},
+       "viewer: option '--mode' got '" + std::string(64, 'm') +
+           "... (300 bytes)': expected points, wireframe or solid"},
+      {{"--bogus\x1b]0;x\x07"}, "viewer: unknown option '--bogus\\x1b]0;x\\x07'"},
+      {{"-display", ":73", "-display", ":99"},
+       "viewer: option '-display' is given twice; it may be given once"},
       {{"--help"}, "help |"},
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},
@@ -113,7 +125,9 @@ TEST(CommandLine, RefusesAMissingOrBadValueNamingWhatItAccepts) {
       {"--script", {""}, "a file name"},
       {"--out", {""}, "a directory name"},
       {"-display", {""}, "an X display name such as :0"},
-      {"-geometry", {"big", "400x", "+10"}, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
+      {"-geometry",
+       {"big", "400x", "+10", "4294967297x400", "0x400", "+32768+0"},
+       "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0; sides 1 to 32767, offsets up to 32767"},
   };
   for (const auto& r : refused) {
     const std::string option = "viewer: option '" + r.option + "' ";

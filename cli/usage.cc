@@ -47,12 +47,14 @@ Sessions and extra windows:
   -h, --help         prints this help and exits
   --version          prints the version and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
-refused, not wrapped as the panel's arrows do.
+refused, not wrapped as the panel's arrows do. --script, --out and -display
+may be given once; other options given again take the later value.
 
 X options, read by freeglut:
   -display DISPLAY   the X display to use instead of $DISPLAY
   -geometry WxH+X+Y  size and place of the drawing window (400x400+0+0);
-                     parts left out keep those values
+                     parts left out keep those values; sides 1 to
+                     32767 (cut to 16384), offsets up to 32767
   -iconic            starts the windows iconified
   -sync              makes X requests synchronous, for debugging
   -gldebug           reports OpenGL errors on standard error
@@ -63,8 +65,8 @@ Exit status:
   0  "Quit", --help or --version
   1  Esc
   2  a bad command line (or script)
-  3  a snapshot could not be written
-  4  the X display cannot be opened or was lost
+  3  a snapshot, or at a script's end some report output, could not be written
+  4  the X display cannot be opened, did not answer within 10 s, or was lost
 )";
 
 }  // namespace

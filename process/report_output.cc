@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -68,29 +67,35 @@ bool ReportOutput::queuedFor(int reader) const {
   return false;
 }
 
+void ReportOutput::queue(int stream, const char* data, std::size_t size) {
+  queue_.push_back(Chunk{stream, std::string(data, size)});
+  waitingBytes_ += size;
+}
+
 void ReportOutput::write(ReportStream stream, const char* data, std::size_t size) {
   const int s = static_cast<int>(stream);
   const Target& t = targets_[s];
   if (t.gone || size == 0) return;
   if (queuedFor(t.reader)) {
-    queue_.push_back(Chunk{s, std::string(data, size)});
-    return;
-  }
-  std::size_t done = 0;
-  while (done < size) {
-    const long n = tryWrite(t, data + done, size - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (n == 0 || errno == EAGAIN) {
-      const bool wasWaiting = waiting();
-      queue_.push_back(Chunk{s, std::string(data + done, size - done)});
-      if (!wasWaiting && wake_ != nullptr) wake_();
-      return;
-    } else {
-      writeFailed(s, errno);
-      return;
+    queue(s, data, size);
+  } else {
+    std::size_t done = 0;
+    while (done < size) {
+      const long n = tryWrite(t, data + done, size - done);
+      if (n > 0) {
+        done += static_cast<std::size_t>(n);
+      } else if (n == 0 || errno == EAGAIN) {
+        const bool wasWaiting = waiting();
+        queue(s, data + done, size - done);
+        if (!wasWaiting && wake_ != nullptr) wake_();
+        break;
+      } else {
+        writeFailed(s, errno);
+        return;
+      }
     }
   }
+  while (waitingBytes_ > kMaxWaitingBytes && drain()) waitForReaders();
 }
 
 void ReportOutput::writeFailed(int s, int error) {
@@ -101,7 +106,12 @@ void ReportOutput::writeFailed(int s, int error) {
     t.gone = true;
     if (shared) targets_[other].gone = true;
     for (auto it = queue_.begin(); it != queue_.end();) {
-      it = targets_[it->stream].gone ? queue_.erase(it) : it + 1;
+      if (targets_[it->stream].gone) {
+        waitingBytes_ -= it->text.size();
+        it = queue_.erase(it);
+      } else {
+        ++it;
+      }
     }
     if (!shared) {
       const std::string note =
@@ -123,6 +133,7 @@ bool ReportOutput::drain() {
   for (auto it = queue_.begin(); it != queue_.end();) {
     const Target& t = targets_[it->stream];
     if (t.gone) {
+      waitingBytes_ -= it->text.size();
       it = queue_.erase(it);
       continue;
     }
@@ -132,9 +143,11 @@ bool ReportOutput::drain() {
     }
     const long n = tryWrite(t, it->text.data(), it->text.size());
     if (n == static_cast<long>(it->text.size())) {
+      waitingBytes_ -= it->text.size();
       it = queue_.erase(it);
     } else if (n > 0) {
       it->text.erase(0, static_cast<std::size_t>(n));
+      waitingBytes_ -= static_cast<std::size_t>(n);
       blocked[t.reader] = true;
       ++it;
     } else if (n == 0 || errno == EAGAIN) {
@@ -144,6 +157,7 @@ bool ReportOutput::drain() {
       // The text is lost; writeFailed() may queue a note, so start over.
       const int s = it->stream;
       const int error = errno;
+      waitingBytes_ -= it->text.size();
       queue_.erase(it);
       writeFailed(s, error);
       it = queue_.begin();
@@ -152,19 +166,16 @@ bool ReportOutput::drain() {
   return waiting();
 }
 
-void ReportOutput::drainFor(int timeoutMs) {
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (drain()) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) break;
-    pollfd fds[2];
-    nfds_t count = 0;
-    for (int r = 0; r < 2; ++r) {
-      if (queuedFor(r)) fds[count++] = pollfd{targets_[r].fd, POLLOUT, 0};
-    }
-    poll(fds, count, static_cast<int>(left));
+void ReportOutput::waitForReaders() const {
+  pollfd fds[2];
+  nfds_t count = 0;
+  for (int r = 0; r < 2; ++r) {
+    if (queuedFor(r)) fds[count++] = pollfd{targets_[r].fd, POLLOUT, 0};
   }
-  queue_.clear();
+  while (poll(fds, count, -1) < 0 && errno == EINTR) {
+  }
+}
+
+void ReportOutput::finish() {
+  while (drain()) waitForReaders();
 }

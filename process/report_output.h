@@ -5,8 +5,11 @@
 // that must keep answering its windows: text goes to a reader only as fast as
 // the reader accepts it, the rest waits in memory in order, and a reader that
 // is gone or a write that fails is reported once instead of blocking, killing
-// or silently losing. No GLUT here: the owner is told through a wake call when
-// text starts waiting and then calls drain() until nothing waits.
+// or silently losing. The waiting text is bounded (kMaxWaitingBytes): past
+// the bound, write() waits for the reader as a plain program's write would,
+// so nothing is lost and memory stays bounded. No GLUT here: the owner is
+// told through a wake call when text starts waiting and then calls drain()
+// until nothing waits, and at exit calls finish().
 
 #include <cstddef>
 #include <deque>
@@ -18,6 +21,8 @@ class ReportOutput {
  public:
   using Wake = void (*)();
 
+  static constexpr std::size_t kMaxWaitingBytes = 16 * 1024 * 1024;
+
   // outFd and errFd are the descriptors of standard output and standard
   // error. A pipe or FIFO gets a non-blocking descriptor of its own (see
   // .cc); a socket is written with non-blocking sends; anything else
@@ -25,15 +30,20 @@ class ReportOutput {
   ReportOutput(int outFd, int errFd, Wake wake);
 
   // Writes what the reader takes now and queues the rest behind any text
-  // already waiting for the same reader. Never blocks on a pipe or socket.
+  // already waiting for the same reader. Blocks on a pipe or socket only
+  // while more than kMaxWaitingBytes wait.
   void write(ReportStream stream, const char* data, std::size_t size);
   // Writes waiting text as far as the readers accept it. Returns whether
   // text still waits.
   bool drain();
   bool waiting() const { return !queue_.empty(); }
-  // Waits up to timeoutMs for the readers to take the waiting text, then
-  // drops whatever they did not take.
-  void drainFor(int timeoutMs);
+  std::size_t waitingBytes() const { return waitingBytes_; }
+  // Writes all waiting text, waiting for the readers as long as they take
+  // it; only a reader that has gone (EPIPE) or a failing write ends it.
+  void finish();
+  // Whether a write failed other than by its reader going away (a full
+  // disk, /dev/full): that text is lost.
+  bool lostText() const { return targets_[0].warned || targets_[1].warned; }
 
  private:
   struct Target {
@@ -56,9 +66,13 @@ class ReportOutput {
   // once on the other stream.
   void writeFailed(int s, int error);
   bool queuedFor(int reader) const;
+  // Waits, without bound, until a reader with text waiting can take more.
+  void waitForReaders() const;
+  void queue(int stream, const char* data, std::size_t size);
 
   Target targets_[2];
   std::deque<Chunk> queue_;
+  std::size_t waitingBytes_ = 0;  // the sum of the queue's texts
   Wake wake_;
 };
 

@@ -5,6 +5,8 @@
 #include "process/standard_streams.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,14 +15,13 @@
 #include <cstdlib>
 #include <iostream>
 #include <streambuf>
+#include <vector>
 
 #include "process/report_output.h"
 
 namespace {
 
 constexpr int kDrainIntervalMs = 10;
-// How long exit waits for readers to take waiting text.
-constexpr int kExitGraceMs = 250;
 
 // Never freed: the streams use it until the process ends, after every
 // destructor that could run.
@@ -32,9 +33,33 @@ void drainTimer(int) {
 
 void startDrainTimer() { glutTimerFunc(kDrainIntervalMs, drainTimer, 0); }
 
-void drainAtExit() {
+std::vector<int> (*openWindows)() = nullptr;
+
+// Takes the windows off the screen before exit waits for a reader: a window
+// that no longer answers must not look like a hung program.
+void hideWindows() {
+  // freeglut has already closed everything when a window's close ended it.
+  if (openWindows == nullptr || glutGet(GLUT_INIT_STATE) == 0) return;
+  Display* display = nullptr;
+  for (const int window : openWindows()) {
+    glutSetWindow(window);
+    display = glXGetCurrentDisplay();
+    XUnmapWindow(display, glXGetCurrentDrawable());
+  }
+  if (display != nullptr) XFlush(display);
+}
+
+void finishAtExit() {
   std::fflush(stdout);
-  output->drainFor(kExitGraceMs);
+  if (!output->waiting()) return;
+  hideWindows();
+  output->finish();
+}
+
+// After a lost display: no window to hide.
+void finishAtQuickExit() {
+  std::fflush(stdout);
+  output->finish();
 }
 
 // stdio's write hook: the FILE keeps its buffering; every byte it hands over
@@ -102,6 +127,16 @@ void routeReportsWithoutBlocking() {
     // Never freed, like output: std::cerr is flushed after static objects die.
     std::cerr.rdbuf(new ErrorBuffer);
   }
-  std::atexit(drainAtExit);
-  std::at_quick_exit(drainAtExit);
+  std::atexit(finishAtExit);
+  std::at_quick_exit(finishAtQuickExit);
+}
+
+void hideWindowsWhileReportsWait(std::vector<int> (*windows)()) { openWindows = windows; }
+
+bool finishReports() {
+  if (output == nullptr) return std::fflush(stdout) == 0 && !std::ferror(stdout);
+  finishAtExit();
+  if (!output->lostText()) return true;
+  std::cerr << "viewer: some report output could not be written" << std::endl;
+  return false;
 }

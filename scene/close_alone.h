@@ -8,6 +8,12 @@
 // callback returns, so this switches the action to "continue" and a
 // zero-delay timer, which runs before the next input event is handled, puts
 // the previous action back.
+// Call it with that window current (as in its close callback).
 void closeThisWindowAlone();
+
+// Whether closeThisWindowAlone closed the GLUT window with this id: freeglut
+// has no query for a window that is gone, and glutSetWindow on one prints a
+// warning and leaves the current window as it was.
+bool closedAlone(int glutWindow);
 
 #endif  // SCENE_CLOSE_ALONE_H_

@@ -12,7 +12,10 @@
 // leaves room.
 Picture sideBySide(const Picture& left, const Picture& right);
 
-// Writes picture to path as a PNG; false with errno set when it cannot.
+// Writes picture to path as a PNG; false with errno set when it cannot. The
+// file is written beside the name and renamed over it when complete: a link
+// at the name is replaced, never followed, and a failure leaves no file. A
+// named pipe at the name is written into instead.
 bool writePng(const std::string& path, const Picture& picture);
 
 #endif  // SESSION_PNG_SNAPSHOT_H_

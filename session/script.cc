@@ -10,6 +10,7 @@
 
 #include "app/exit_status.h"
 #include "app/panel_labels.h"
+#include "text/printable.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ const char* const kCommands =
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
-  return word ? "\"" + *word + "\"" : std::string("end of line");
+  return word ? "\"" + printable(*word) + "\"" : std::string("end of line");
 }
 
 // The label as a script may write it: without trailing blanks and a final
@@ -261,11 +262,19 @@ void parseCommand(Line& line, ScriptCommand& c) {
 
 Script parseScript(const std::string& text, const std::string& fileName) {
   Script script;
+  const std::string shownName = printable(fileName);
   std::istringstream lines(text);
   std::string source;
   for (int number = 1; std::getline(lines, source); ++number) {
     std::vector<std::string> words;
     std::string error;
+    if (source.size() > kMaxScriptLine) {
+      // Nothing after it is read: one message for a file that is no script.
+      script.errors.push_back(shownName + ":" + std::to_string(number) +
+                              ": the line is longer than " + std::to_string(kMaxScriptLine) +
+                              " bytes");
+      break;
+    }
     if (!splitWords(source, words)) {
       error = "expected a closing \", found end of line";
     } else if (!words.empty()) {
@@ -279,8 +288,11 @@ Script parseScript(const std::string& text, const std::string& fileName) {
         script.commands.push_back(std::move(command));
       }
     }
-    if (!error.empty()) {
-      script.errors.push_back(fileName + ":" + std::to_string(number) + ": " + error);
+    if (error.empty()) continue;
+    if (script.errors.size() < kShownScriptErrors) {
+      script.errors.push_back(shownName + ":" + std::to_string(number) + ": " + error);
+    } else {
+      ++script.unshownErrors;
     }
   }
   return script;
@@ -293,16 +305,27 @@ Script loadScript(const std::string& path) {
   if (file) {
     char buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+    while (text.size() <= kMaxScriptBytes && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+      text.append(buffer, n);
+    }
     if (std::ferror(file)) readError = errno;
     std::fclose(file);
   }
   if (readError != 0) {
-    std::cerr << path << ": cannot read the script: " << std::strerror(readError) << std::endl;
+    std::cerr << printable(path) << ": cannot read the script: " << std::strerror(readError)
+              << std::endl;
+    std::exit(kExitUsage);
+  }
+  if (text.size() > kMaxScriptBytes) {
+    std::cerr << printable(path) << ": the script is larger than "
+              << kMaxScriptBytes / (1024 * 1024) << " MiB" << std::endl;
     std::exit(kExitUsage);
   }
   Script script = parseScript(text, path);
   for (const std::string& error : script.errors) std::cerr << error << '\n';
+  if (script.unshownErrors > 0) {
+    std::cerr << printable(path) << ": " << script.unshownErrors << " more bad lines\n";
+  }
   if (!script.errors.empty()) {
     std::cerr.flush();
     std::exit(kExitUsage);

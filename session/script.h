@@ -31,6 +31,7 @@
 // within -10000..10000, W and H within 1..10000. NAME holds letters, digits,
 // '.', '-' and '_' and does not start with '.'.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -57,11 +58,23 @@ struct ScriptCommand {
   unsigned char key = 0;        // key
 };
 
+// How many bad lines a script's check reports one by one; the rest are
+// counted.
+constexpr std::size_t kShownScriptErrors = 30;
+
 struct Script {
   std::vector<ScriptCommand> commands;
-  // One per bad line, as "FILE:LINE: expected ..., found ...".
+  // One per bad line, the first kShownScriptErrors of them, as
+  // "FILE:LINE: expected ..., found ...", the file name and the word found as
+  // text/printable.h shows them.
   std::vector<std::string> errors;
+  std::size_t unshownErrors = 0;  // bad lines after those
 };
+
+// A script's limits: a larger file, or a longer line, is refused whole with
+// one message (a script is typed by hand; /dev/zero is not one).
+constexpr std::size_t kMaxScriptBytes = 1024 * 1024;
+constexpr std::size_t kMaxScriptLine = 4096;  // bytes, without the newline
 
 // Checks every line of text; fileName only goes into the error messages.
 Script parseScript(const std::string& text, const std::string& fileName);

@@ -26,6 +26,7 @@
 #include "camera/navigation.h"
 #include "corvane/reports.h"
 #include "glui/glui_ext.h"
+#include "scene/close_alone.h"
 #include "scene/view.h"
 #include "session/png_snapshot.h"
 
@@ -157,6 +158,12 @@ void runResize(const ScriptCommand& c) {
         return viewport[2] == c.width && viewport[3] == c.height;
       },
       kResizeSeconds);
+  // Mesa's software driver learns a window's new size only at the next buffer
+  // swap, so the frame drawn for the reshape went out at the old size (a
+  // fragment in a black window). One more frame is drawn at the new size.
+  drawingWindow();
+  glutPostRedisplay();
+  settle();
   if (!resized) {
     std::cerr << "viewer: line " << c.line << ": the window system did not give the drawing"
               << " window " << c.width << " by " << c.height << " pixels" << std::endl;
@@ -166,7 +173,9 @@ void runResize(const ScriptCommand& c) {
 void runSnap(const ScriptCommand& c, const std::string& outDir) {
   Picture both =
       sideBySide(grabWindow(windowIds[0]), grabWindow(controlPanel->get_glut_window_id()));
-  for (const int window : extraSnapWindows) both = sideBySide(both, grabWindow(window));
+  for (const int window : extraSnapWindows) {
+    if (!closedAlone(window)) both = sideBySide(both, grabWindow(window));
+  }
   drawingWindow();
   const std::string path = (std::filesystem::path(outDir) / (c.text + ".png")).string();
   std::error_code folderError;
@@ -224,6 +233,4 @@ void runScript(const Script& script, const std::string& outDir,
     run(command, outDir);
     settle();
   }
-  std::fflush(stdout);
-  std::exit(kExitQuit);
 }

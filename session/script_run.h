@@ -21,12 +21,14 @@
 // drag, the event loop runs until every frame it would draw has been drawn.
 // `snap` writes outDir/NAME.png (the folder is made when missing): the
 // drawing window and the panel side by side, followed on the right by the
-// extraWindows (GLUT ids of the opt-in world view and inspector, when open).
+// extraWindows (GLUT ids of the opt-in world view and inspector, when open;
+// one closed since is left out).
 //
-// Never returns: exits 0 when the script ends; "Quit" (0) and Esc (1) end it
-// as they always do; a snapshot that cannot be written ends it with a message
-// naming the file and status 3, after all output so far has been flushed.
-[[noreturn]] void runScript(const Script& script, const std::string& outDir,
-                            const std::vector<int>& extraWindows = {});
+// Returns when the script ends (main then writes the waiting reports and
+// exits); "Quit" (0) and Esc (1) end it as they always do; a snapshot that
+// cannot be written ends it with a message naming the file and status 3,
+// after all output so far has been flushed.
+void runScript(const Script& script, const std::string& outDir,
+               const std::vector<int>& extraWindows = {});
 
 #endif  // SESSION_SCRIPT_RUN_H_

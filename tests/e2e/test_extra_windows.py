@@ -2,6 +2,7 @@
 calls and the reports as they are, --inspect adds only two matrix read-backs
 after each swap; the world view's observer stays sane whatever the input,
 moves nothing else, follows the scene, and closing it closes only it."""
+import os
 import tempfile
 
 import viewer_case
@@ -79,6 +80,29 @@ class ExtraWindows(ViewerCase):
         self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
         v.close(v.drawing)
         self.assertEqual(v.wait_exit(), 0)
+    def test_snapshot_after_closing_an_extra_window(self):
+        """The snapshots are named pipes, so the script waits in each until the
+        test reads it: the world view is closed after "hold" was taken and
+        before "turn" is let go; "after" leaves it out, and nothing is printed."""
+        out = tempfile.mkdtemp()
+        script = os.path.join(out, 'closing.script')
+        with open(script, 'w') as f:
+            f.write('snap hold\nsnap turn\nsnap after\n')
+        def read(name):
+            with open(os.path.join(out, name + '.png'), 'rb') as f:
+                return int.from_bytes(f.read()[16:20], 'big')   # the PNG's width
+        for name in ('hold', 'turn'):
+            os.mkfifo(os.path.join(out, name + '.png'))
+        v = Program(self.x, [viewer_case.VIEWER, '--world', '--script', script, '--out', out],
+                    (DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
+        self.addCleanup(v.stop)
+        world_width = v.geometry(v.windows[2])[2]
+        hold = read('hold')
+        v.close(v.windows[2])
+        read('turn')
+        self.assertEqual(v.wait_exit(), 0)
+        self.assertEqual(read('after'), hold - world_width)
+        self.assertEqual(v.err.text(), '')
 
 if __name__ == '__main__':
     viewer_case.main()

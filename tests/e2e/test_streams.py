@@ -1,14 +1,17 @@
 """The viewer's standard streams closed, a pipe that stops being read, a reader
 that goes away, a full device: the windows keep answering (a panel click
-changes the picture) and Quit ends the program with status 0 within a second;
-and a lost or missing display ends it with status 4."""
+changes the picture) and Quit ends the program with status 0 within a second,
+or, with text still waiting, once the reader has taken it all; a lost,
+missing, silent or resetting display."""
 import os
 import select
+import socket
 import subprocess
+import tempfile
 import time
 
 import viewer_case
-from harness import wait_until
+from harness import DRAWING_TITLE, XServer, wait_until
 from viewer_case import ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
@@ -44,9 +47,20 @@ class StreamsTest(ViewerCase):
             return sum(map(len, received)) >= len(expected)
         wait_until(all_read, 10, 'every report')
         self.assertEqual(b''.join(received).decode(), expected)
-        # Stalled again for good: the panel answers, Esc ends it at once.
+        # Stalled again: the panel answers. Esc takes the windows off the screen
+        # and exit waits for the reader, who reads only then: every byte arrives.
         self.press(v, 'P', PRESSES)
-        self.answers_and_ends(v, ('Solid', 'Wireframe'), 'Escape', 1)
+        for mode in ('Solid', 'Wireframe'):
+            before = v.screenshot(v.drawing)
+            self.click(v, mode)
+            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+        self.press(v, 'Escape')
+        wait_until(lambda: not self.x.run('xdotool', 'search', '--onlyvisible', '--name',
+                                          '^%s$' % DRAWING_TITLE, check=False), 30,
+                   'the windows to leave the screen')
+        with os.fdopen(os.dup(read_fd), 'rb') as reader:
+            self.assertEqual(reader.read().decode(), expected)
+        self.assertEqual(v.wait_exit(), 1)
     def test_reader_that_goes_away(self):
         head = subprocess.Popen(['head', '-1'], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
         v = self.start(stdout=head.stdin)
@@ -83,6 +97,48 @@ class StreamsTest(ViewerCase):
                                            '"%s"\n' % self.x.display)
         finally:
             type(self).setUpClass()
+    def test_reports_that_cannot_be_written_fail_a_script(self):
+        """At the end of a script, reports lost to a full device give status 3;
+        a plain start keeps its statuses (test_full_device_warns_once)."""
+        with tempfile.NamedTemporaryFile('w', suffix='.script') as script, \
+                open('/dev/full', 'wb') as full:
+            script.write('key P\n')
+            script.flush()
+            result = subprocess.run([viewer_case.VIEWER, '--script', script.name],
+                                    env=self.x.env, stdout=full, stderr=subprocess.PIPE,
+                                    timeout=60)
+        self.assertEqual((result.returncode, result.stderr.decode()), (3, (
+            '\nOpenGL Projection Matrix\n'
+            'viewer: cannot write reports to standard output: No space left on device\n'
+            '\nCorvane Projection Matrix\n'
+            'viewer: some report output could not be written\n')))
+    def test_server_that_resets_when_its_last_client_leaves(self):
+        """Without -noreset the server resets each time the viewer leaves; every
+        start still opens the display (the check's connection stays open
+        until freeglut has its own)."""
+        resetting = XServer(reset=True)
+        self.addCleanup(resetting.stop)
+        with tempfile.NamedTemporaryFile('w', suffix='.script') as empty:
+            for start in range(8):
+                result = subprocess.run([viewer_case.VIEWER, '--script', empty.name],
+                                        env=resetting.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, timeout=60)
+                self.assertEqual((start, result.returncode, result.stderr), (start, 0, b''))
+    def test_server_that_never_answers(self):
+        """A socket where an X server's would be that takes the connection and
+        never answers: one line and status 4 after the 10 s wait."""
+        number = next(n for n in range(7000, 8000)
+                      if not os.path.exists('/tmp/.X11-unix/X%d' % n))
+        path = '/tmp/.X11-unix/X%d' % number
+        silent = socket.socket(socket.AF_UNIX)
+        silent.bind(path)
+        self.addCleanup(os.unlink, path)
+        self.addCleanup(silent.close)
+        silent.listen()
+        result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
+                                stderr=subprocess.PIPE, timeout=60)
+        self.assertEqual((result.returncode, result.stderr.decode()),
+                         (4, 'viewer: the X display ":%d" did not answer within 10 s\n' % number))
     def test_click_the_moment_the_windows_appear_and_closed_streams(self):
         x, y, _, h = self.map.controls['Solid']['rect']
         box = (x + h // 2, y + h // 2)      # the radio circle, as tall as its row

@@ -4,10 +4,21 @@
 # script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer waits in each
 #   snap until its pipe is read. While it waits in "hold" the live drawing window is grabbed:
 #   "state" must hold both windows side by side, its left part equal to that grab.
+# script_e2e.sh VIEWER resize: the snapshots after scripted resizes.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $name: $*" >&2; exit 1; }
+if [ "$name" = resize ]; then
+  # A snapshot after a scripted resize equals one of a viewer started at that size.
+  printf '%s\n' 'snap start' >"$tmp/start.script"
+  "$viewer" --script resize.script --out "$tmp/resized" || fail "exit status $?"
+  "$viewer" -geometry 800x800 --script "$tmp/start.script" --out "$tmp/800" || fail "800: $?"
+  "$viewer" --script "$tmp/start.script" --out "$tmp/400" || fail "400: exit status $?"
+  cmp "$tmp/resized/large.png" "$tmp/800/start.png" || fail "the picture after resize 800 800"
+  cmp "$tmp/resized/back.png" "$tmp/400/start.png" || fail "the picture after resize 1 1, 400 400"
+  exit 0
+fi
 if [ "$name" != snapshot ]; then
   want=$3 && shift 3
   [ "$want" != 2 ] || unset DISPLAY
