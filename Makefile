@@ -29,7 +29,7 @@ SANITIZER_ENV := ASAN_OPTIONS=verify_asan_link_order=0 \
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: deps build run test test-asan format format-check bench install clean
+.PHONY: deps build build-viewer run test test-asan format format-check bench install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -44,10 +44,15 @@ deps:
 $(BUILD_DIR)/CMakeCache.txt:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIEWER_WERROR=$(WERROR)
 
+# Everything: the viewer, the tests and their tools.
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The viewer alone, which is all that running and installing need.
+build-viewer: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target viewer
+
+run: build-viewer
 	@scripts/run-viewer $(BUILD_DIR)
 
 test: format-check build
@@ -73,7 +78,7 @@ bench: deps
 	scripts/with-xvfb scripts/run-bench $(BENCH_DIR)
 
 # The program, its manual page and its desktop entry, under DESTDIR/PREFIX only.
-install: build
+install: build-viewer
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
 
 clean:
