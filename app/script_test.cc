@@ -66,9 +66,16 @@ TEST(Script, ReadsEveryCommandAndReportsEveryBadLineWithItsNumber) {
       {"set \"# Subdivisions \" 9", "set [# Subdivisions ] '9'"},
       {"set Hfov 90", "set [Hfov:] '90'"},
       {"set Vfov: \" 4x5 \"", "set [Vfov:] ' 4x5 '"},
-      {"set \"# subdivisions\" 3",
+      // Without regard to case, since no two labels of a kind differ only in case.
+      {"set \"# subdivisions\" 3", "set [# Subdivisions ] '3'"},
+      {"set VFOV: 30", "set [Vfov:] '30'"},
+      {"select x", "select [X]"},
+      {"select rotate", "select [ROTATE]"},
+      {"check \"LOOK AT OBJECT\" on", "check [Look at Object] on"},
+      {"press \"reset view\"", "press [Reset View]"},
+      {"set \"# Subdivision\" 3",
        "expected the label of a spinner (\"# Subdivisions\", Hfov, Vfov), found \"# "
-       "subdivisions\""},
+       "Subdivision\""},
       {"set Hfov", "expected the text to type, found end of line"},
       {"set Vfov \"30", "expected a closing \", found end of line"},
       {"press \"Reset View\"", "press [Reset View]"},
