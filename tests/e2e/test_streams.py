@@ -1,14 +1,13 @@
 """The viewer's standard streams closed, a pipe that stops being read, a reader
 that goes away, a full device: the windows keep answering (a panel click
-changes the picture) and Quit ends the program with status 0 within a second;
+changes the picture) and Quit or Esc still ends the program with its status;
 and a lost or missing display ends it with status 4."""
 import os
 import select
 import subprocess
-import time
 
 import viewer_case
-from harness import wait_until
+from harness import PATIENCE, wait_until
 from viewer_case import ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
@@ -21,15 +20,14 @@ class StreamsTest(ViewerCase):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
     def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
-        """Each radio button changes the picture; Quit or key ends it within a second."""
+        """Each radio button changes the picture; Quit or key ends it (a reader
+        that takes nothing cannot hold the exit up: wait_exit would time out)."""
         for mode in modes:
             before = v.screenshot(v.drawing)
             self.click(v, mode)
-            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+            wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
         self.press(v, key) if key else self.click(v, 'Quit')
-        started = time.monotonic()
-        self.assertEqual(v.wait_exit(10), status, v.err.text())
-        self.assertLess(time.monotonic() - started, 1.0)
+        self.assertEqual(v.wait_exit(), status, v.err.text())
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()
         self.addCleanup(os.close, read_fd)
@@ -42,7 +40,7 @@ class StreamsTest(ViewerCase):
             while select.select([read_fd], [], [], 0)[0]:
                 received.append(os.read(read_fd, 1 << 20))
             return sum(map(len, received)) >= len(expected)
-        wait_until(all_read, 10, 'every report')
+        wait_until(all_read, PATIENCE, 'every report')
         self.assertEqual(b''.join(received).decode(), expected)
         # Stalled again for good: the panel answers, Esc ends it at once.
         self.press(v, 'P', PRESSES)
@@ -52,7 +50,7 @@ class StreamsTest(ViewerCase):
         v = self.start(stdout=head.stdin)
         head.stdin.close()
         self.press(v, 'P')
-        head.wait(timeout=10)
+        head.wait(timeout=PATIENCE)
         self.press(v, 'P', 2)
         note = 'viewer: the reader of standard output has gone; reports to it stop\n'
         v.err.wait_for(lambda t: note in t, what='the note on standard error')
@@ -70,13 +68,13 @@ class StreamsTest(ViewerCase):
         for display, line in ((':65000', 'viewer: cannot open display ":65000"'),
                               ('', 'viewer: cannot open a display: DISPLAY is not set')):
             result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=display),
-                                    stderr=subprocess.PIPE, timeout=30)
+                                    stderr=subprocess.PIPE, timeout=PATIENCE)
             self.assertEqual((result.returncode, result.stderr.decode()), (4, line + " \u2014 run "
                              "'make run' without a display for the headless tour\n"))
         v = self.start(stdout=subprocess.DEVNULL)
         self.x.stop()   # the server dies under the viewer
         try:
-            self.assertEqual(v.wait_exit(10), 4)
+            self.assertEqual(v.wait_exit(), 4)
             self.assertEqual(v.err.text(), 'viewer: lost the connection to the X display '
                                            '"%s"\n' % self.x.display)
         finally:
@@ -88,7 +86,7 @@ class StreamsTest(ViewerCase):
             with self.subTest(attempt=attempt, closed=closed):
                 v = self.start(stdout=subprocess.DEVNULL, shell=closed, first_frame=False)
                 v.click(v.panel, *box)
-                wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, 10,
+                wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, PATIENCE,
                            'Solid to be selected')
                 # A report to the closed stream: "P" to standard output, a
                 # middle click's pixel line to standard error.
