@@ -71,6 +71,14 @@ TEST(Inspector, ShowsTheReportsNumbersLeavesTheDrawingWindowAloneAndClosesAlone)
     EXPECT_EQ(std::string(vectorText(s.camera.eye).text) + "\n", printed('C'));
     testsupport::pumpEvents(5);
   }
+  // The tally behind the Corvane cells' explanations, kept by the real steps:
+  // the 20-pixel TRANSLATE X made the x translation, and only the ROTATE Y
+  // turned the first row's first cell (a step of no length changes nothing).
+  const InspectorSnapshot& s = inspectorSnapshot();
+  EXPECT_EQ(std::string(corvaneModelViewCellText(0, 3, 1.0f, s.corvaneCells).text) + " | " +
+                corvaneModelViewCellText(0, 0, 1.0f, s.corvaneCells).text,
+            "M[0][3] = 1.000000, made by drag steps: 1 TRANSLATE X (u) | "
+            "M[0][0] = 1.000000, made by drag steps: 1 ROTATE Y (v)");
   // Closed as a window manager does, it closes alone under freeglut's default
   // action, which ends the program with exit(0) (a pass, to a test: here an
   // exit fails it); the drawing window's next frame runs without it.
