@@ -1,7 +1,7 @@
 #ifndef APP_SNAPSHOT_H_
 #define APP_SNAPSHOT_H_
 
-// Pictures of the viewer's windows as the X server shows them, and PNG files
+// Pictures of the viewer's windows, each with its own contents, and PNG files
 // of them (for the scripted sessions' `snap`).
 
 #include <string>
@@ -13,12 +13,14 @@ struct Picture {
   std::vector<unsigned char> rgb;  // 8-bit R, G, B per pixel, rows from the top
 };
 
-// Asks the X server to keep a GLUT window's whole picture even where another
-// window covers it, so that a grab shows the window and not what lies on it.
+// Asks the X server to keep a GLUT window's whole picture apart from the
+// screen (Composite's automatic redirection; backing store where the server
+// has no Composite), so that a grab shows the window and not what lies on it.
 void keepWindowContents(int glutWindow);
 
-// What the X server shows in a GLUT window's client area (XGetImage), after
-// OpenGL and the server have finished. Leaves that window current.
+// A GLUT window's own client area, after OpenGL and the server have
+// finished: its Composite pixmap, or, without Composite, what the screen
+// shows of it. Leaves that window current.
 Picture grabWindow(int glutWindow);
 
 // left and right side by side, tops aligned; black where the shorter one
