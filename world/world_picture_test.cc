@@ -26,6 +26,13 @@ constexpr int kSize = 400, kTop = 24;  // kTop: rows of the top caption
 bool yellow(const Rgb& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
 bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
 bool caption(const Rgb& p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
+// The camera's u, v and n, apart from the world axes' red, green and blue.
+bool magenta(const Rgb& p) { return p.r > 200 && p.g < 120 && p.b > 180; }
+bool cyan(const Rgb& p) { return p.r < 100 && p.g > 200 && p.b > 200; }
+bool lavender(const Rgb& p) {
+  return p.r > 150 && p.r < 210 && p.g > 110 && p.g < 170 && p.b > 230;
+}
+bool grid(const Rgb& p) { return p.r == 56 && p.g == 56 && p.b == 71; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
 int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
@@ -43,16 +50,20 @@ WindowImage frame() {
   return scenetest::grabCurrentWindow(kSize, kSize);
 }
 
-// Whether a pixel within `radius` of where the last frame put a world point
-// matches.
-bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
+// Where the last frame put a world point: column, and row from the top.
+std::pair<int, int> pixelOf(Vector3 p) {
   GLdouble modelView[16], projection[16], x, y, z;
   GLint viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView), glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
   gluProject(p.x, p.y, p.z, modelView, projection, viewport, &x, &y, &z);
-  const int cx = static_cast<int>(std::lround(x));
-  const int cy = kSize - 1 - static_cast<int>(std::lround(y));  // rows from the top
+  return {static_cast<int>(std::lround(x)), kSize - 1 - static_cast<int>(std::lround(y))};
+}
+
+// Whether a pixel within `radius` of where the last frame put a world point
+// matches.
+bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
+  const auto [cx, cy] = pixelOf(p);
   return count(image, match, cy - radius, cy + radius + 1, cx - radius, cx + radius + 1) > 0;
 }
 
@@ -74,7 +85,16 @@ TEST(WorldPictureTest, CameraFrustumAndCaptionsThenOpeningKeepsTheCurrentWindow)
     EXPECT_TRUE(near(image, e - n * 3.0f + u * 1.7320508f + v * 1.7320508f, orange)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f - u * 1.7320508f + v * 1.7320508f, orange)) << above;
     EXPECT_GT(count(image, caption, kSize - 20), 50);  // near and far, bottom left
-    EXPECT_EQ(count(image, caption, 0, kTop), 0);      // same depth as the panel
+    // u, v and n in their own colours; the faint ground grid at (-2, 0, -2).
+    EXPECT_TRUE(near(image, e + u * 0.3f, magenta) && near(image, e + v * 0.3f, cyan) &&
+                near(image, e + n * 0.3f, lavender))
+        << above;
+    EXPECT_TRUE(near(image, Vector3(-2.0f, 0.0f, -2.0f), grid)) << above;
+    // The near rectangle, a few pixels across, inside an orange square of
+    // 15 pixels: its left edge is an orange column.
+    const auto [cx, cy] = pixelOf(e - n * 0.1f);
+    EXPECT_GE(count(image, orange, cy - 6, cy + 7, cx - 8, cx - 6), 12) << above;
+    EXPECT_EQ(count(image, caption, 0, kTop), 0);  // same depth as the panel
   }
   // Depth 8 draws the sphere at depth 3, with a caption at the top.
   camera.reset(), subdivisions = 3;
