@@ -7,6 +7,8 @@
 
 #include <type_traits>
 
+#include "corvane/matrix4.h"
+
 struct DragStepRecord {
   long count;  // drag steps since start-up; 0: none yet, the other fields unset
   int mode;    // 0 TRANSLATE, 1 ROTATE
@@ -21,5 +23,21 @@ struct DragStepRecord {
 static_assert(std::is_trivially_copyable_v<DragStepRecord>);
 
 extern DragStepRecord lastDragStep;
+
+// For each cell of the Corvane model-view (row, column, as in mathematics),
+// how many drag steps changed its bits, by the kind of step: [mode][axis],
+// mode 0 TRANSLATE, 1 ROTATE; axis 0 X, 1 Y, 2 Z. A cell no step changed
+// still holds the identity's value.
+struct CorvaneCellSteps {
+  long changedBy[4][4][2][3];
+};
+
+static_assert(std::is_trivially_copyable_v<CorvaneCellSteps>);
+
+extern CorvaneCellSteps corvaneCellSteps;
+
+// Counts the step (mode, axis) against every cell whose bits differ between
+// the Corvane model-view before the step and after it.
+void tallyCorvaneStep(const Matrix4& before, const Matrix4& after, int mode, int axis);
 
 #endif  // APP_LAST_STEP_H_

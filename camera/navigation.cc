@@ -128,8 +128,10 @@ void motion(int x, int y) {
 void dragStep(int sign, float translateAmount, float rotateAmount) {
   const Matrix4 step = navigationMode == 0 ? translateStepAlongAxis(sign, translateAmount)
                                            : rotateStepAboutAxis(sign, rotateAmount);
+  const Matrix4 before = corvaneModelView;
   corvaneModelView = corvaneModelView * step;
   lastDragStep.count += 1;
   lastDragStep.mode = navigationMode == 0 ? 0 : 1;
   lastDragStep.sign = sign;
+  tallyCorvaneStep(before, corvaneModelView, lastDragStep.mode, lastDragStep.axis);
 }

@@ -7,8 +7,9 @@
 
 namespace {
 
-// Kept to one screen (about 55 lines of at most 80 columns). docs/viewer.1
-// says the same at length.
+// A summary of at most 80 columns a line: the windows, keys, mouse, where
+// the reports go, every option and the exit statuses. docs/viewer.1 says the
+// same at length.
 constexpr char kUsage[] = R"(Usage: viewer [OPTION]... [X OPTION]...
 Study the 3-D viewing pipeline: a unit sphere (a subdivided icosahedron) seen
 through a movable camera, with OpenGL's viewing matrices printed beside those
@@ -24,7 +25,7 @@ manager); the three report keys need Shift:
   P       prints OpenGL's projection matrix, then Corvane's
   C       prints the camera's eye point
   Esc     ends the viewer with exit status 1 ("Quit" on the panel gives 0)
-Mouse: a drag in the drawing window with the left, middle or right button
+Mouse: a drag in the drawing window with any button held (the wheel's too)
 moves the camera along or turns it about the active axis; the axis and
 TRANSLATE or ROTATE are chosen on the panel. A middle click prints the
 pixel's window coordinates.
@@ -39,7 +40,8 @@ Start state, set as if by hand on the panel right after start-up:
   --hfov X           "Hfov:", degrees from 10 to 180 (start 60)
   --vfov X           "Vfov:", degrees from 10 to 180 (start 60)
 Sessions and extra windows:
-  --script FILE      runs the steps written in FILE
+  --script FILE      runs the session script FILE, then exits (viewer(1),
+                     SCRIPTS, lists its commands)
   --out DIR          puts the script's snapshots in DIR (needs --script)
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
@@ -59,12 +61,14 @@ X options, read by freeglut:
   -sync              makes X requests synchronous, for debugging
   -gldebug           reports OpenGL errors on standard error
   -direct            requires direct rendering; exits if there is none
-  -indirect          renders through the X server, if the server allows it
+  -indirect          renders through the X server; exits if it refuses
+                     (freeglut then prints a "freeglut" line, status 1)
 
 Exit status:
-  0  "Quit", --help or --version
-  1  Esc
-  2  a bad command line (or script)
+  0  "Quit", the end of a script, --help, --version, or a window closed
+     through the window manager (the extra windows close alone)
+  1  Esc, or a fatal error freeglut reports itself
+  2  a bad command line, or a bad script (a FILE:LINE: line for each fault)
   3  a snapshot, or at a script's end some report output, could not be written
   4  the X display cannot be opened, did not answer within 10 s, or was lost
 )";

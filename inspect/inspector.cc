@@ -36,7 +36,7 @@ namespace {
 using glui_ext::ContextScope;
 
 constexpr int kWidth = 640;
-constexpr int kHeight = 380;
+constexpr int kHeight = 400;
 
 bool opened = false;
 int window = 0;
@@ -78,6 +78,7 @@ void takeSnapshot() {
   next.corvaneProjection = corvaneProjection;
   next.camera = camera;
   next.step = lastDragStep;
+  next.corvaneCells = corvaneCellSteps;
   next.projection = ProjectionInputs{hfov, vfov, nearPlane, farPlane};
   next.frame += 1;
   const bool changed = next.frame == 1 || !showTheSame(next, snapshot);

@@ -21,6 +21,7 @@ struct InspectorSnapshot {
   Matrix4 corvaneProjection;
   Camera camera;
   DragStepRecord step;
+  CorvaneCellSteps corvaneCells;
   ProjectionInputs projection;
 };
 

@@ -87,6 +87,26 @@ TEST_F(Inspector, HoldsWhatTheReportsPrintAfterEachDrag) {
   }
 }
 
+// The tally behind the Corvane cells' explanations, kept by the real steps: a 20-pixel TRANSLATE X
+// makes the x translation, and only a ROTATE Y turns the first row's first cell.
+TEST_F(Inspector, CorvaneCellsNameTheDragStepsThatMadeThem) {
+  const struct { int mode, axis, dx, dy; } drags[] = {{0, 0, 20, 0}, {1, 1, 0, 20}};
+  for (const auto &d : drags) {
+    navigationMode = d.mode;
+    activeAxis = d.axis;
+    glutSetWindow(windowIds[0]);
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(200 + d.dx, 200 + d.dy);
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + d.dx, 200 + d.dy);
+  }
+  display();
+  const InspectorSnapshot &s = inspectorSnapshot();
+  EXPECT_STREQ(corvaneModelViewCellText(0, 3, 1.0f, s.corvaneCells).text,
+               "M[0][3] = 1.000000, made by drag steps: 1 TRANSLATE X (u)");
+  EXPECT_STREQ(corvaneModelViewCellText(0, 0, 1.0f, s.corvaneCells).text,
+               "M[0][0] = 1.000000, made by drag steps: 1 ROTATE Y (v)");
+}
+
 TEST_F(Inspector, ItsFrameLeavesTheDrawingWindowCurrent) {
   glutSetWindow(windowIds[0]);
   display();

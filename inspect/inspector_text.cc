@@ -15,6 +15,19 @@ const char kProjectionExpectation[] =
 namespace {
 
 const char* const kAxisNames[] = {"X (u)", "Y (v)", "Z (n)"};
+const char* const kWorldAxes[] = {"x", "y", "z"};
+const char* const kModeNames[] = {"TRANSLATE", "ROTATE"};
+
+// The camera's axes as the rows of gluLookAt's matrix.
+const char* const kRowAxes[] = {"u, the camera's right axis", "v, its up axis",
+                                "n, its backward axis"};
+const char kRowNames[] = "uvn";
+const char kComponentNames[] = "xyz";
+
+Vector3 rowAxis(const ViewFrame& camera, int row) {
+  if (row == 0) return camera.u;
+  return row == 1 ? camera.v : camera.n;
+}
 
 constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 
@@ -33,20 +46,24 @@ TextLine stepText(const DragStepRecord& step) {
     std::snprintf(line.text, sizeof line.text, "Last drag step: none yet");
     return line;
   }
-  const char* axis = kAxisNames[step.axis >= 0 && step.axis < 3 ? step.axis : 2];
+  const int axisIndex = step.axis >= 0 && step.axis < 3 ? step.axis : 2;
+  const char* axis = kAxisNames[axisIndex];
   const PrintedNumber printed = printedNumber(step.amount);
   const char* amount = printed.text;
   if (step.mode == 0) {
     std::snprintf(line.text, sizeof line.text,
-                  "Last drag step, no. %ld: TRANSLATE along %s, sign %+d\n"
-                  "  the camera moves %s units; OpenGL and Corvane translate %s units",
-                  step.count, axis, step.sign, amount, amount);
+                  "Last drag step, no. %ld: TRANSLATE along %s, sign %+d, one number: %s\n"
+                  "  the camera moved %s units along its own axis; glTranslatef and Corvane\n"
+                  "  were handed %s along the world's %s. OpenGL's model-view is rebuilt from "
+                  "the camera.",
+                  step.count, axis, step.sign, amount, amount, amount, kWorldAxes[axisIndex]);
   } else {
     std::snprintf(line.text, sizeof line.text,
-                  "Last drag step, no. %ld: ROTATE about %s, sign %+d\n"
-                  "  the camera turns %s radians (%.3f degrees); OpenGL and Corvane %s degrees",
-                  step.count, axis, step.sign, amount, double{step.amount} * kDegreesPerRadian,
-                  amount);
+                  "Last drag step, no. %ld: ROTATE about %s, sign %+d, one number: %s\n"
+                  "  the camera turned %s radians (%.3f degrees); glRotatef and Corvane were\n"
+                  "  handed %s as degrees. OpenGL's model-view is rebuilt from the camera.",
+                  step.count, axis, step.sign, amount, amount,
+                  double{step.amount} * kDegreesPerRadian, amount);
   }
   return line;
 }
@@ -90,6 +107,53 @@ TextLine projectionCellText(int row, int column, float value, const ProjectionIn
       std::snprintf(line.text, sizeof line.text,
                     "P[%d][%d] = 0 (gluPerspective sets no other cell) = %s", row, column, printed);
       break;
+  }
+  return line;
+}
+
+TextLine openGlModelViewCellText(int row, int column, float value, const ViewFrame& camera) {
+  TextLine line;
+  const PrintedNumber number = printedNumber(value);
+  const char* printed = number.text;
+  if (row == 3) {
+    std::snprintf(line.text, sizeof line.text,
+                  "M[3][%d] = %d (a view transform keeps w: the bottom row of gluLookAt) = %s",
+                  column, column == 3 ? 1 : 0, printed);
+    return line;
+  }
+  const Vector3 axis = rowAxis(camera, row);
+  const char name = kRowNames[row];
+  if (column < 3) {
+    std::snprintf(line.text, sizeof line.text, "M[%d][%d] = %c.%c, of %s %.60s = %s", row, column,
+                  name, kComponentNames[column], kRowAxes[row], vectorText(axis).text, printed);
+    return line;
+  }
+  const Vector3& eye = camera.eye;
+  std::snprintf(line.text, sizeof line.text,
+                "M[%d][3] = -%c.eye = -(%.3f * %.3f + %.3f * %.3f + %.3f * %.3f) = %s", row, name,
+                double{axis.x}, double{eye.x}, double{axis.y}, double{eye.y}, double{axis.z},
+                double{eye.z}, printed);
+  return line;
+}
+
+TextLine corvaneModelViewCellText(int row, int column, float value, const CorvaneCellSteps& steps) {
+  TextLine line;
+  const PrintedNumber number = printedNumber(value);
+  int used = std::snprintf(line.text, sizeof line.text, "M[%d][%d] = %s", row, column, number.text);
+  bool any = false;
+  for (int mode = 0; mode < 2; ++mode) {
+    for (int axis = 0; axis < 3; ++axis) {
+      const long count = steps.changedBy[row][column][mode][axis];
+      if (count == 0 || used >= static_cast<int>(sizeof line.text)) continue;
+      used += std::snprintf(line.text + used, sizeof line.text - used, "%s%ld %s %s",
+                            any ? ", " : ", made by drag steps: ", count, kModeNames[mode],
+                            kAxisNames[axis]);
+      any = true;
+    }
+  }
+  if (!any) {
+    std::snprintf(line.text + used, sizeof line.text - used,
+                  ": no drag step has changed it, so it keeps the identity's %d", row == column);
   }
   return line;
 }

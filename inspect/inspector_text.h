@@ -12,18 +12,38 @@
 #include "camera/vector3.h"
 
 struct TextLine {
-  char text[256];
+  char text[384];
 };
 static_assert(std::is_trivially_copyable_v<TextLine>);
 
 // "(x, y, z)" with three decimals.
 TextLine vectorText(const Vector3& v);
 
-// The last drag step on two lines: mode, axis and sign; then the one amount
-// in the units each receiver reads it in (units for a translation; radians
-// for the camera's turn but degrees for OpenGL's and Corvane's). Or one line:
-// that there was none yet.
+// The last drag step on three lines: mode, axis, sign and the one number it
+// handed on; how the camera read it (units along its own axis, or radians)
+// and that glTranslatef or glRotatef and Corvane got the same number (units
+// along the world's axis, or degrees); and that OpenGL's model-view is not
+// built from those calls but rebuilt from the camera at every frame. Or one
+// line: that there was none yet.
 TextLine stepText(const DragStepRecord& step);
+
+// One line saying where a cell of OpenGL's model-view comes from: display
+// loads gluLookAt(eye, eye - n, v), whose rows are the camera's u, v and n
+// and whose last column is minus each axis dotted with the eye; with the
+// camera's current numbers (three decimals, as "C" prints), ending in the
+// cell's value as the reports print it.
+struct ViewFrame {
+  Vector3 eye;
+  Vector3 u;
+  Vector3 v;
+  Vector3 n;
+};
+TextLine openGlModelViewCellText(int row, int column, float value, const ViewFrame& camera);
+
+// One line saying which drag steps made a cell of Corvane's model-view: the
+// steps that changed its bits, counted by mode and axis; or that none did,
+// so it keeps the identity's value.
+TextLine corvaneModelViewCellText(int row, int column, float value, const CorvaneCellSteps& steps);
 
 // The fields of view (degrees) and clipping distances a projection was built
 // from.

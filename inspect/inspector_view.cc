@@ -54,28 +54,39 @@ bool drawCell(const char* text, float right, bool firstOnLine, ImU32 background,
   return ImGui::IsItemHovered();
 }
 
-// Hover text of a cell; nullptr when it has none.
-const char* hoverText(const Matrix4& m, int row, int column, const ProjectionInputs* inputs,
-                      TextLine& line) {
+enum class PairKind { ModelView, Projection };
+
+// Hover text of a cell of OpenGL's matrix or Corvane's, with the numbers of
+// the snapshot it shows.
+const char* hoverText(const InspectorSnapshot& s, PairKind kind, bool ofCorvane, int row,
+                      int column, TextLine& line) {
+  const Matrix4& m = kind == PairKind::ModelView
+                         ? (ofCorvane ? s.corvaneModelView : s.openGlModelView)
+                         : (ofCorvane ? s.corvaneProjection : s.openGlProjection);
   const float value = m.at(row, column);
-  const bool finite = std::isfinite(value);
-  if (inputs == nullptr) {
-    if (finite) return nullptr;
-    std::snprintf(line.text, sizeof line.text, "M[%d][%d] is not a finite number", row, column);
-    return line.text;
+  if (kind == PairKind::Projection) {
+    line = projectionCellText(row, column, value, s.projection);
+  } else if (ofCorvane) {
+    line = corvaneModelViewCellText(row, column, value, s.corvaneCells);
+  } else {
+    const ViewFrame frame{s.camera.eye, s.camera.u, s.camera.v, s.camera.n};
+    line = openGlModelViewCellText(row, column, value, frame);
   }
-  line = projectionCellText(row, column, value, *inputs);
-  if (!finite) {
+  if (!std::isfinite(value)) {
     TextLine explained = line;
     std::snprintf(line.text, sizeof line.text, "%.200s (not a finite number)", explained.text);
   }
   return line.text;
 }
 
-// OpenGL's matrix, then Corvane's with each cell's mark after it. inputs:
-// the projection's, for the hover explanations; nullptr for the model-view.
-void drawPair(const char* title, const Matrix4& openGl, const Matrix4& corvane,
-              const char* expectation, const ProjectionInputs* inputs) {
+// OpenGL's matrix, then Corvane's with each cell's mark after it; hovering a
+// cell explains it.
+void drawPair(const InspectorSnapshot& s, PairKind kind) {
+  const bool modelView = kind == PairKind::ModelView;
+  const char* title = modelView ? "Model-view" : "Projection";
+  const Matrix4& openGl = modelView ? s.openGlModelView : s.openGlProjection;
+  const Matrix4& corvane = modelView ? s.corvaneModelView : s.corvaneProjection;
+  const char* expectation = modelView ? kModelViewExpectation : kProjectionExpectation;
   const MatrixPair cells = pairOf(openGl, corvane);
   const float markWidth = ImGui::CalcTextSize("=").x + 4.0f;
   float columnWidth[4] = {0, 0, 0, 0};
@@ -114,14 +125,14 @@ void drawPair(const char* title, const Matrix4& openGl, const Matrix4& corvane,
       const MatchStyle& style = styleOf(cells.match[row][column]);
       if (drawCell(cells.openGl[row][column].text, openGlRight[column], column == 0,
                    style.background, std::isfinite(openGl.at(row, column)))) {
-        tooltip = hoverText(openGl, row, column, inputs, hover);
+        tooltip = hoverText(s, kind, false, row, column, hover);
       }
     }
     for (int column = 0; column < 4; ++column) {
       const MatchStyle& style = styleOf(cells.match[row][column]);
       if (drawCell(cells.corvane[row][column].text, corvaneRight[column], false, style.background,
                    std::isfinite(corvane.at(row, column)))) {
-        tooltip = hoverText(corvane, row, column, inputs, hover);
+        tooltip = hoverText(s, kind, true, row, column, hover);
       }
       ImGui::SameLine(corvaneRight[column] + 3.0f);
       ImGui::PushStyleColor(ImGuiCol_Text, style.markColour);
@@ -172,10 +183,9 @@ void drawInspector(const InspectorSnapshot& s) {
   ImGui::Text("        v   %s   n %s", vectorText(s.camera.v).text, vectorText(s.camera.n).text);
   ImGui::TextUnformatted(stepText(s.step).text);
   ImGui::Separator();
-  drawPair("Model-view", s.openGlModelView, s.corvaneModelView, kModelViewExpectation, nullptr);
+  drawPair(s, PairKind::ModelView);
   ImGui::Separator();
-  drawPair("Projection", s.openGlProjection, s.corvaneProjection, kProjectionExpectation,
-           &s.projection);
+  drawPair(s, PairKind::Projection);
   ImGui::Separator();
   drawLegend();
 }

@@ -1,5 +1,7 @@
 #include "session/script.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -33,13 +35,39 @@ std::string shortLabel(const char* built) {
   return label.find(' ') == std::string::npos ? label : "\"" + label + "\"";
 }
 
-bool labelMatches(const char* built, const std::string& given) {
+// The label as the panel builds it, or without its trailing blanks, or
+// without those and a final colon too.
+bool labelMatches(const char* built, const std::string& given, bool ignoreCase) {
+  const auto same = [ignoreCase](const std::string& a, const std::string& b) {
+    if (!ignoreCase) return a == b;
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return std::tolower(static_cast<unsigned char>(x)) ==
+                    std::tolower(static_cast<unsigned char>(y));
+           });
+  };
   std::string label = built;
-  if (given == label) return true;
+  if (same(given, label)) return true;
   while (!label.empty() && label.back() == ' ') label.pop_back();
-  if (given == label) return true;
+  if (same(given, label)) return true;
   if (!label.empty() && label.back() == ':') label.pop_back();
-  return given == label;
+  return same(given, label);
+}
+
+// The control of this kind that the given label names: the one it matches
+// exactly, or else the only one it matches without regard to case; nullptr
+// when there is none, or several match only without regard to case.
+const char* findLabel(ControlKind kind, const std::string& given) {
+  const char* caseless = nullptr;
+  int caselessCount = 0;
+  for (const ControlLabel& control : kPanelControls) {
+    if (control.kind != kind) continue;
+    if (labelMatches(control.text, given, false)) return control.text;
+    if (labelMatches(control.text, given, true)) {
+      caseless = control.text;
+      ++caselessCount;
+    }
+  }
+  return caselessCount == 1 ? caseless : nullptr;
 }
 
 std::string labelsOfKind(ControlKind kind) {
@@ -139,12 +167,8 @@ class Line {
     const std::string expected = labelsOfKind(kind);
     std::string w;
     if (!word(expected, w)) return false;
-    for (const ControlLabel& control : kPanelControls) {
-      if (control.kind == kind && labelMatches(control.text, w)) {
-        out = control.text;
-        return true;
-      }
-    }
+    out = findLabel(kind, w);
+    if (out) return true;
     fail(expected, &w);
     return false;
   }

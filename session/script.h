@@ -25,7 +25,8 @@
 //   snap NAME                          both windows, side by side, into
 //                                      OUT/NAME.png
 //
-// LABEL is a control's label as the panel shows it; its trailing blanks and
+// LABEL is a control's label as the panel shows it, or in other case where
+// only one label of that kind of control matches it so; its trailing blanks and
 // a final colon may be left out ("# Subdivisions", "Hfov"). Positions and
 // distances are window pixels, y counted from the top; DX, DY, X and Y lie
 // within -10000..10000, W and H within 1..10000. NAME holds letters, digits,

@@ -36,8 +36,9 @@
 
 namespace {
 
-constexpr double kFirstFrameSeconds = 10.0;
-constexpr double kResizeSeconds = 5.0;
+// Generous: a loaded machine answers late, and a wait ends as soon as it is met.
+constexpr double kFirstFrameSeconds = 60.0;
+constexpr double kResizeSeconds = 60.0;
 constexpr int kMaxRounds = 10000;
 
 Display* xDisplay = nullptr;  // freeglut's connection
@@ -167,7 +168,15 @@ void runResize(const ScriptCommand& c) {
   if (!resized) {
     std::cerr << "viewer: line " << c.line << ": the window system did not give the drawing"
               << " window " << c.width << " by " << c.height << " pixels" << std::endl;
+    return;
   }
+  // The frame drawn with the reshape may have gone into the buffer of the old
+  // size (Mesa's software driver learns the new size at the next frame), which
+  // leaves the grown part of the window unpainted; a window manager's expose
+  // would draw it again, and so does this.
+  const long frames = framesDrawn;
+  glutPostWindowRedisplay(drawingWindow());
+  settleUntil([frames] { return framesDrawn > frames; }, kResizeSeconds);
 }
 
 void runSnap(const ScriptCommand& c, const std::string& outDir) {

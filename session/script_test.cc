@@ -104,6 +104,20 @@ TEST(Script, ReadsEachCommandIntoItsFieldsWithItsLineNumber) {
       false);
 }
 
+// No two labels of a kind differ only in case, so any case names the control.
+TEST(Script, MatchesALabelWithoutRegardToCase) {
+  read(
+      {
+          {"set \"# subdivisions\" 3", "set [# Subdivisions ] '3'"},
+          {"set VFOV: 30", "set [Vfov:] '30'"},
+          {"select x", "select [X]"},
+          {"select rotate", "select [ROTATE]"},
+          {"check \"LOOK AT OBJECT\" on", "check [Look at Object] on"},
+          {"press \"reset view\"", "press [Reset View]"},
+      },
+      false);
+}
+
 TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
   read(
       {
@@ -117,9 +131,9 @@ TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
            "Object\"), found \"Light\""},
           {"check \"Light On/Off\"", kOnOff + kEnd},
           {"check \"Backface culling\" yes", kOnOff + "\"yes\""},
-          {"set \"# subdivisions\" 3",
+          {"set \"# Subdivision\" 3",
            "expected the label of a spinner (\"# Subdivisions\", Hfov, Vfov), found \"# "
-           "subdivisions\""},
+           "Subdivision\""},
           {"set Hfov", "expected the text to type, found end of line"},
           {"set Vfov \"30", "expected a closing \", found end of line"},
           {"press Reset", "expected the label of a button (\"Reset View\", Quit), found \"Reset\""},

@@ -16,6 +16,16 @@ struct Colour {
 };
 constexpr Colour kBackground{0.12f, 0.12f, 0.16f};
 constexpr Colour kAxisColours[3] = {{1.0f, 0.2f, 0.2f}, {0.2f, 1.0f, 0.2f}, {0.3f, 0.5f, 1.0f}};
+// The camera's u, v, n: magenta, cyan and lavender, apart from the world
+// axes' red, green and blue.
+constexpr Colour kCameraAxisColours[3] = {
+    {1.0f, 0.3f, 0.9f}, {0.2f, 0.9f, 0.9f}, {0.7f, 0.55f, 1.0f}};
+// Just lighter than the background: there to read positions by, not to see.
+constexpr Colour kGridColour{0.22f, 0.22f, 0.28f};
+constexpr float kGridExtent = 3.0f;  // world units either way from the origin
+constexpr float kGridStep = 0.5f;
+constexpr int kNearMarkerHalf = 7;    // pixels: the square around the near rectangle
+constexpr float kNearLeader = 22.0f;  // pixels from the square down to its label
 constexpr Colour kEyeColour{1.0f, 1.0f, 0.0f};
 constexpr Colour kFrustumColour{1.0f, 0.6f, 0.2f};
 constexpr Colour kTextColour{0.9f, 0.9f, 0.9f};
@@ -35,6 +45,22 @@ Vector3 along(int axis, float t) {
 void label3d(const Vector3& at, const char* text) {
   glRasterPos3f(at.x, at.y, at.z);
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(text));
+}
+
+// Lines every kGridStep in the ground plane y = 0, under everything else.
+void drawGrid() {
+  colour(kGridColour);
+  glLineWidth(1.0f);
+  glBegin(GL_LINES);
+  const int lines = static_cast<int>(2.0f * kGridExtent / kGridStep);
+  for (int k = 0; k <= lines; ++k) {
+    const float t = -kGridExtent + kGridStep * static_cast<float>(k);
+    vertex(Vector3(t, 0.0f, -kGridExtent));
+    vertex(Vector3(t, 0.0f, kGridExtent));
+    vertex(Vector3(-kGridExtent, 0.0f, t));
+    vertex(Vector3(kGridExtent, 0.0f, t));
+  }
+  glEnd();
 }
 
 void drawWorldAxes() {
@@ -107,10 +133,14 @@ void drawCamera() {
   glEnd();
   glPointSize(1.0f);
   glLineWidth(3.0f);
+  static const char* const kNames[3] = {"u", "v", "n"};
   const Vector3 axes[3] = {camera.u, camera.v, camera.n};
   for (int k = 0; k < 3; ++k) {
-    colour(kAxisColours[k]);
+    colour(kCameraAxisColours[k]);
     arrow(camera.eye, axes[k], axes[(k + 1) % 3], kAxisArrowLength);
+    Vector3 d = axes[k];
+    d.normalize();
+    label3d(camera.eye + d * (kAxisArrowLength + 0.08f), kNames[k]);
   }
   colour(kEyeColour);
   glLineWidth(2.0f);
@@ -150,7 +180,46 @@ void caption(int height, bool top, int line, const char* text) {
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(text));
 }
 
+// The near rectangle is a few pixels across at the observer's distances: a
+// square around where it lands, labelled, shows where it is. Drawn in window
+// pixels (y up) once the world matrices have placed it.
+void drawNearMarker(const Frustum& frustum, const GLdouble* modelView, const GLdouble* projection,
+                    const GLint* viewport) {
+  if (frustum.status != FrustumStatus::kDrawable) return;
+  Vector3 centre(0.0f, 0.0f, 0.0f);
+  for (const Vector3& corner : frustum.nearCorners) centre = centre + corner * 0.25f;
+  GLdouble x = 0.0;
+  GLdouble y = 0.0;
+  GLdouble z = 0.0;
+  gluProject(centre.x, centre.y, centre.z, modelView, projection, viewport, &x, &y, &z);
+  if (z < 0.0 || z > 1.0) return;  // behind the observer
+  const float cx = static_cast<float>(x);
+  const float cy = static_cast<float>(y);
+  const float h = static_cast<float>(kNearMarkerHalf);
+  colour(kFrustumColour);
+  glBegin(GL_LINE_LOOP);
+  glVertex2f(cx - h, cy - h);
+  glVertex2f(cx + h, cy - h);
+  glVertex2f(cx + h, cy + h);
+  glVertex2f(cx - h, cy + h);
+  glEnd();
+  // The label hangs below on a leader, clear of the camera's arrows and
+  // letters, which start at the eye right beside the rectangle.
+  glBegin(GL_LINES);
+  glVertex2f(cx, cy - h);
+  glVertex2f(cx, cy - h - kNearLeader);
+  glEnd();
+  glRasterPos2f(cx - 12.0f, cy - h - kNearLeader - 12.0f);
+  glutBitmapString(kFont, reinterpret_cast<const unsigned char*>("near"));
+}
+
 void drawCaptions(const Frustum& frustum, int width, int height) {
+  GLdouble modelView[16];
+  GLdouble projection[16];
+  GLint viewport[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetIntegerv(GL_VIEWPORT, viewport);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
@@ -159,6 +228,7 @@ void drawCaptions(const Frustum& frustum, int width, int height) {
   glPushMatrix();
   glLoadIdentity();
   glDisable(GL_DEPTH_TEST);
+  drawNearMarker(frustum, modelView, projection, viewport);
   colour(kTextColour);
   char text[128];
   frustumCaption(frustum, nearPlane, farPlane, text, sizeof text);
@@ -210,6 +280,7 @@ void drawWorldPicture(const Observer& observer, int width, int height) {
   gluLookAt(eye.x, eye.y, eye.z, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
 
   const Frustum frustum = viewingVolume(camera, hfov, vfov, nearPlane, farPlane, kFrustumCut);
+  drawGrid();
   drawSphere();
   drawWorldAxes();
   // A degenerate camera has no axes worth drawing; its caption says so.

@@ -6,15 +6,18 @@
 // the application state (camera, fields of view, clipping distances, render
 // mode, lighting, culling, depth) without changing it.
 //
-// What it draws, in world units: the world axes from -1.5 to 1.5 (x red,
+// What it draws, in world units: a faint grid every 0.5 in the ground plane
+// y = 0 out to 3 either way; the world axes from -1.5 to 1.5 (x red,
 // y green, z blue) with a tick at 1 and their letters past the ends; the unit
 // sphere at min(subdivisions, kWorldMaxDepth), in the panel's render mode,
 // lit (when lighting is on) from the camera's side as OpenGL's default light
 // lights it in the drawing window; the camera's eye as a yellow point, u, v,
-// n as arrows of kAxisArrowLength in the axes' colours and the viewing
-// direction -n as a yellow arrow of length 1; the viewing volume in orange
-// (near rectangle solid, side edges, the cut end stippled) up to
-// kFrustumCut from the eye; and captions in the window's corners.
+// n as arrows of kAxisArrowLength in magenta, cyan and lavender with their
+// letters past the tips, and the viewing direction -n as a yellow arrow of
+// length 1; the viewing volume in orange (near rectangle solid, side edges,
+// the cut end stippled) up to kFrustumCut from the eye, with an orange square
+// labelled "near" around the near rectangle, which is only a few pixels
+// across; and captions in the window's corners.
 
 #include "world/frustum.h"
 #include "world/observer.h"

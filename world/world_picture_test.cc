@@ -20,16 +20,23 @@ namespace {
 
 using scenetest::Rgb;
 using scenetest::WindowImage;
-using Match = bool (*)(const Rgb &);
+using Match = bool (*)(const Rgb&);
 constexpr int kSize = 400;
 constexpr int kTop = 24;  // rows of the top caption
 
-bool yellow(const Rgb &p) { return p.r > 200 && p.g > 200 && p.b < 80; }
-bool orange(const Rgb &p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
-bool caption(const Rgb &p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
+bool yellow(const Rgb& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
+bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
+bool caption(const Rgb& p) { return p.r == p.g && p.g == p.b && p.r > 200 && p.r < 240; }
+// The camera's u, v and n, apart from the world axes' red, green and blue.
+bool magenta(const Rgb& p) { return p.r > 200 && p.g < 120 && p.b > 180; }
+bool cyan(const Rgb& p) { return p.r < 100 && p.g > 200 && p.b > 200; }
+bool lavender(const Rgb& p) {
+  return p.r > 150 && p.r < 210 && p.g > 110 && p.g < 170 && p.b > 230;
+}
+bool grid(const Rgb& p) { return p.r == 56 && p.g == 56 && p.b == 71; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
-int count(const WindowImage &image, Match match, int top = 0, int bottom = kSize, int left = 0,
+int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
           int right = kSize) {
   int n = 0;
   for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y)
@@ -44,21 +51,21 @@ WindowImage frame() {
   return scenetest::grabCurrentWindow(kSize, kSize);
 }
 
-// Whether a pixel within `radius` of where the last frame put a world point
-// matches.
-bool near(const WindowImage &image, Vector3 p, Match match, int radius = 1) {
-  GLdouble modelView[16];
-  GLdouble projection[16];
-  GLdouble x;
-  GLdouble y;
-  GLdouble z;
+// Where the last frame put a world point: column, and row from the top.
+std::pair<int, int> pixelOf(Vector3 p) {
+  GLdouble modelView[16], projection[16], x, y, z;
   GLint viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
   gluProject(p.x, p.y, p.z, modelView, projection, viewport, &x, &y, &z);
-  const int cx = static_cast<int>(std::lround(x));
-  const int cy = kSize - 1 - static_cast<int>(std::lround(y));  // rows from the top
+  return {static_cast<int>(std::lround(x)), kSize - 1 - static_cast<int>(std::lround(y))};
+}
+
+// Whether a pixel within `radius` of where the last frame put a world point
+// matches.
+bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
+  const auto [cx, cy] = pixelOf(p);
   return count(image, match, cy - radius, cy + radius + 1, cx - radius, cx + radius + 1) > 0;
 }
 
@@ -96,6 +103,15 @@ TEST_F(WorldPictureTest, ShowsTheCameraAndItsFrustum) {
     EXPECT_TRUE(near(image, e - n * 0.6f, yellow)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f + u * 1.7320508f + v * 1.7320508f, orange)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f - u * 1.7320508f + v * 1.7320508f, orange)) << above;
+    // u, v and n in their own colours; the faint ground grid at (-2, 0, -2).
+    EXPECT_TRUE(near(image, e + u * 0.3f, magenta)) << above;
+    EXPECT_TRUE(near(image, e + v * 0.3f, cyan)) << above;
+    EXPECT_TRUE(near(image, e + n * 0.3f, lavender)) << above;
+    EXPECT_TRUE(near(image, Vector3(-2.0f, 0.0f, -2.0f), grid)) << above;
+    // The near rectangle, a few pixels across, inside an orange square of
+    // 15 pixels: its left edge is an orange column.
+    const auto [cx, cy] = pixelOf(e - n * 0.1f);
+    EXPECT_GE(count(image, orange, cy - 6, cy + 7, cx - 8, cx - 6), 12) << above;
   }
 }
 
@@ -135,7 +151,7 @@ TEST(FrustumCaptionTest, SaysWhyThereIsNoFrustum) {
       {FrustumStatus::kDrawable, "frustum: near 0.1, far 1000 (drawn to 4)"},
       {FrustumStatus::kTooWide, "no frustum: at Vfov 180 it is infinitely wide"},
       {FrustumStatus::kDegenerate, "no frustum: degenerate camera axes or clipping"}};
-  for (const auto &[status, want] : says) {
+  for (const auto& [status, want] : says) {
     char text[128];
     frustumCaption(Frustum{status, {}, {}, 4.0f}, 0.1f, 1000.0f, text, sizeof text);
     EXPECT_EQ(text, want);

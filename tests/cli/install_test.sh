@@ -1,7 +1,8 @@
 #!/bin/sh
 # install_test.sh SOURCE_DIR BUILD_DIR VERSION: `make install` into a temporary
 # DESTDIR, with the default prefix and with PREFIX=, installs exactly the
-# program, its manual page and desktop entry, and the program answers --version.
+# program, its manual page, desktop entry, tour script, copyright and changelog,
+# and the program answers --version.
 set -eu
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
@@ -11,7 +12,9 @@ for given in '' /opt/viewer; do
   env -u MAKEFLAGS -u MAKELEVEL -u MFLAGS make -s -C "$1" install BUILD_DIR="$2" \
     DESTDIR="$dest" ${given:+PREFIX="$given"} >&2
   found=$(cd "$dest" && find . ! -type d | sort | tr '\n' ' ')
-  want=".$prefix/bin/viewer .$prefix/share/applications/viewer.desktop .$prefix/share/man/man1/viewer.1 "
+  want=".$prefix/bin/viewer .$prefix/share/applications/viewer.desktop .$prefix/share/doc/viewer/changelog.gz"
+  want="$want .$prefix/share/doc/viewer/copyright .$prefix/share/man/man1/viewer.1.gz"
+  want="$want .$prefix/share/viewer/tour.script "
   [ "$found" = "$want" ] || { echo "install_test: installed: $found" >&2; exit 1; }
   [ "$(env -u DISPLAY "$dest$prefix/bin/viewer" --version)" = "viewer $3" ] || { echo "install_test: --version" >&2; exit 1; }
 done

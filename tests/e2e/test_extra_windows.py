@@ -6,7 +6,7 @@ import os
 import tempfile
 
 import viewer_case
-from harness import DRAWING_TITLE, PANEL_TITLE, Program, gl_calls, wait_until
+from harness import DRAWING_TITLE, PANEL_TITLE, PATIENCE, Program, gl_calls, wait_until
 from viewer_case import ViewerCase
 
 WORLD_TITLE = 'World View'
@@ -54,7 +54,7 @@ class ExtraWindows(ViewerCase):
         self.assertEqual(v.geometry(world), (0, 408, 400, 400))
         self.assertGreaterEqual(v.geometry(v.panel)[0], 400)
         sane = lambda shot: shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
-        wait_until(lambda: sane(v.screenshot(world)), 30, 'the first world view')
+        wait_until(lambda: sane(v.screenshot(world)), PATIENCE, 'the first world view')
         start = v.settled_screenshot(world)
         # A drag across the whole screen, the wheel far past both limits, a
         # resize to one pixel and back: each leaves a sane picture.
@@ -75,7 +75,7 @@ class ExtraWindows(ViewerCase):
         # Closing it closes only it; closing the drawing window ends with 0.
         v.close(world)
         wait_until(lambda: not v.x.run('xdotool', 'search', '--onlyvisible', '--name',
-                                       '^%s$' % WORLD_TITLE, check=False), 10, 'its going')
+                                       '^%s$' % WORLD_TITLE, check=False), PATIENCE, 'its going')
         v.drag(v.drawing, [(200, 200), (200, 240)])
         self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
         v.close(v.drawing)

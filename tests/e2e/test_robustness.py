@@ -5,7 +5,7 @@ import math
 import random
 
 import viewer_case
-from viewer_case import SYNC_PIXEL, ViewerCase, pixel_line, wait_until
+from viewer_case import PATIENCE, SYNC_PIXEL, ViewerCase, pixel_line, wait_until
 
 SEED, EVENTS = 20240613, 800
 JUNK = ['abc', '', 'nan', 'inf', '-inf', '1e39x', '0' * 64, '12abc', ' ', '.', '--5', '0x10',
@@ -79,7 +79,7 @@ class Robustness(ViewerCase):
             v.resize(window, *size)
         mark = v.err.mark()
         v.x.xdotool('windowsize', v.drawing, 32767, 32767)
-        wait_until(lambda: v.assert_alive() or v.size(v.drawing) == (16384, 16384), 60,
+        wait_until(lambda: v.assert_alive() or v.size(v.drawing) == (16384, 16384), PATIENCE,
                    'the window within the limit')
         self.sync(v)
         self.assertEqual(v.err.text(mark), 'viewer: the drawing window is limited to 16384 x 16384 '

@@ -1,17 +1,16 @@
 """The viewer's standard streams closed, a pipe that stops being read, a reader
 that goes away, a full device: the windows keep answering (a panel click
-changes the picture) and Quit ends the program with status 0 within a second,
-or, with text still waiting, once the reader has taken it all; a lost,
-missing, silent or resetting display."""
+changes the picture) and Quit or Esc still ends the program with its status,
+with text still waiting once the reader has taken it all; a lost, missing,
+silent or resetting display ends it with status 4."""
 import os
 import select
 import socket
 import subprocess
 import tempfile
-import time
 
 import viewer_case
-from harness import DRAWING_TITLE, XServer, wait_until
+from harness import DRAWING_TITLE, PATIENCE, XServer, wait_until
 from viewer_case import ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
@@ -24,15 +23,14 @@ class StreamsTest(ViewerCase):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
     def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
-        """Each radio button changes the picture; Quit or key ends it within a second."""
+        """Each radio button changes the picture; Quit or key ends it (a reader
+        that takes nothing cannot hold the exit up: wait_exit would time out)."""
         for mode in modes:
             before = v.screenshot(v.drawing)
             self.click(v, mode)
-            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+            wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
         self.press(v, key) if key else self.click(v, 'Quit')
-        started = time.monotonic()
-        self.assertEqual(v.wait_exit(10), status, v.err.text())
-        self.assertLess(time.monotonic() - started, 1.0)
+        self.assertEqual(v.wait_exit(), status, v.err.text())
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()
         self.addCleanup(os.close, read_fd)
@@ -45,7 +43,7 @@ class StreamsTest(ViewerCase):
             while select.select([read_fd], [], [], 0)[0]:
                 received.append(os.read(read_fd, 1 << 20))
             return sum(map(len, received)) >= len(expected)
-        wait_until(all_read, 10, 'every report')
+        wait_until(all_read, PATIENCE, 'every report')
         self.assertEqual(b''.join(received).decode(), expected)
         # Stalled again: the panel answers. Esc takes the windows off the screen
         # and exit waits for the reader, who reads only then: every byte arrives.
@@ -53,10 +51,10 @@ class StreamsTest(ViewerCase):
         for mode in ('Solid', 'Wireframe'):
             before = v.screenshot(v.drawing)
             self.click(v, mode)
-            wait_until(lambda: not v.screenshot(v.drawing) == before, 10, 'a new picture')
+            wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
         self.press(v, 'Escape')
         wait_until(lambda: not self.x.run('xdotool', 'search', '--onlyvisible', '--name',
-                                          '^%s$' % DRAWING_TITLE, check=False), 30,
+                                          '^%s$' % DRAWING_TITLE, check=False), PATIENCE,
                    'the windows to leave the screen')
         with os.fdopen(os.dup(read_fd), 'rb') as reader:
             self.assertEqual(reader.read().decode(), expected)
@@ -66,7 +64,7 @@ class StreamsTest(ViewerCase):
         v = self.start(stdout=head.stdin)
         head.stdin.close()
         self.press(v, 'P')
-        head.wait(timeout=10)
+        head.wait(timeout=PATIENCE)
         self.press(v, 'P', 2)
         note = 'viewer: the reader of standard output has gone; reports to it stop\n'
         v.err.wait_for(lambda t: note in t, what='the note on standard error')
@@ -87,12 +85,12 @@ class StreamsTest(ViewerCase):
                                'the viewer in a graphical session, or set DISPLAY (or -display) '
                                'to a running X server\n')):
             result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=display),
-                                    stderr=subprocess.PIPE, timeout=30)
+                                    stderr=subprocess.PIPE, timeout=PATIENCE)
             self.assertEqual((result.returncode, result.stderr.decode()), (4, line))
         v = self.start(stdout=subprocess.DEVNULL)
         self.x.stop()   # the server dies under the viewer
         try:
-            self.assertEqual(v.wait_exit(10), 4)
+            self.assertEqual(v.wait_exit(), 4)
             self.assertEqual(v.err.text(), 'viewer: lost the connection to the X display '
                                            '"%s"\n' % self.x.display)
         finally:
@@ -106,7 +104,7 @@ class StreamsTest(ViewerCase):
             script.flush()
             result = subprocess.run([viewer_case.VIEWER, '--script', script.name],
                                     env=self.x.env, stdout=full, stderr=subprocess.PIPE,
-                                    timeout=60)
+                                    timeout=PATIENCE)
         self.assertEqual((result.returncode, result.stderr.decode()), (3, (
             '\nOpenGL Projection Matrix\n'
             'viewer: cannot write reports to standard output: No space left on device\n'
@@ -122,7 +120,7 @@ class StreamsTest(ViewerCase):
             for start in range(8):
                 result = subprocess.run([viewer_case.VIEWER, '--script', empty.name],
                                         env=resetting.env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.PIPE, timeout=60)
+                                        stderr=subprocess.PIPE, timeout=PATIENCE)
                 self.assertEqual((start, result.returncode, result.stderr), (start, 0, b''))
     def test_server_that_never_answers(self):
         """A socket where an X server's would be that takes the connection and
@@ -136,7 +134,7 @@ class StreamsTest(ViewerCase):
         self.addCleanup(silent.close)
         silent.listen()
         result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
-                                stderr=subprocess.PIPE, timeout=60)
+                                stderr=subprocess.PIPE, timeout=PATIENCE)
         self.assertEqual((result.returncode, result.stderr.decode()),
                          (4, 'viewer: the X display ":%d" did not answer within 10 s\n' % number))
     def test_click_the_moment_the_windows_appear_and_closed_streams(self):
@@ -146,7 +144,7 @@ class StreamsTest(ViewerCase):
             with self.subTest(attempt=attempt, closed=closed):
                 v = self.start(stdout=subprocess.DEVNULL, shell=closed, first_frame=False)
                 v.click(v.panel, *box)
-                wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, 10,
+                wait_until(lambda: v.screenshot(v.panel).pixel(*box) == SELECTED, PATIENCE,
                            'Solid to be selected')
                 # A report to the closed stream: "P" to standard output, a
                 # middle click's pixel line to standard error.

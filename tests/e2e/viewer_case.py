@@ -6,7 +6,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from harness import DRAWING_TITLE, PANEL_TITLE, Program, XServer, wait_until  # noqa: E402
+from harness import DRAWING_TITLE, PANEL_TITLE, PATIENCE, Program, XServer, wait_until  # noqa: E402
 
 VIEWER = PANEL_MAP = None
 START_EYE = '(0.000, 0.000, 2.500)\n'
@@ -29,8 +29,8 @@ class ViewerCase(unittest.TestCase):
         v.map = self.map
         v.drawing, v.panel = v.windows[:2]
         if first_frame:
-            wait_until(lambda: v.screenshot(v.drawing).lit() > 0, 30, 'the first frame')
-            wait_until(lambda: len(set(v.screenshot(v.panel).data)) > 2, 30, 'the panel')
+            wait_until(lambda: v.screenshot(v.drawing).lit() > 0, PATIENCE, 'the first frame')
+            wait_until(lambda: len(set(v.screenshot(v.panel).data)) > 2, PATIENCE, 'the panel')
             self.start_picture = v.settled_screenshot(v.drawing)
         return v
     def click(self, v, label, part='rect'):
@@ -49,7 +49,7 @@ class ViewerCase(unittest.TestCase):
         rows = [line.split() for line in text.splitlines() if line]
         self.assertEqual(rows[:4], rows[4:])
         return rows[:4]
-    def sync(self, v, timeout=60):
+    def sync(self, v, timeout=PATIENCE):
         """Waits until every event sent so far has been handled."""
         mark = v.err.mark()
         v.click(v.drawing, *SYNC_PIXEL, button=2)

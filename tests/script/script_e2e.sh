@@ -3,7 +3,9 @@
 #   prints NAME.out (both streams) and exits with STATUS; a bad script (2) needs no display.
 # script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer waits in each
 #   snap until its pipe is read. While it waits in "hold" the live drawing window is grabbed:
-#   "state" must hold both windows side by side, its left part equal to that grab.
+#   "state" must hold both windows side by side, its left part equal to that grab. Then the
+#   drawing window grows under the panel: "wide" shows its own picture there, all grey (the lit
+#   sphere on black), none of the panel's colours.
 # script_e2e.sh VIEWER resize: the snapshots after scripted resizes.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
@@ -43,3 +45,7 @@ convert "$tmp/snap.png" -crop "$1x$2+0+0" +repage "$tmp/left.png"
 differ=$(compare -metric AE "$tmp/left.png" "$tmp/live.png" null: 2>&1)
 [ "$differ" = 0 ] || fail "$differ pixels of the drawing window differ from a fresh grab"
 [ "$(convert "$tmp/left.png" -format '%[fx:mean > 0.05]' info:)" = 1 ] || fail "a black window"
+convert "$tmp/wide.png" -crop 700x200+0+0 +repage "$tmp/wide-left.png"
+[ "$(convert "$tmp/wide-left.png" -fx 'abs(r-g)+abs(g-b)' -format '%[fx:maxima]' info:)" = 0 ] ||
+  fail "the wide drawing window's snapshot shows what covers it"
+[ "$(convert "$tmp/wide-left.png" -format '%[fx:mean > 0.05]' info:)" = 1 ] || fail "a black wide window"
