@@ -4,10 +4,11 @@
 // The program's exit statuses, in one place for main, the command line, the
 // session scripts and the display check. Esc's 1 is the keyboard handler's
 // own (corvane/reports.cc), below this layer.
-constexpr int kExitQuit = 0;      // "Quit", --help, --version, a script's end
-constexpr int kExitEscape = 1;    // Esc
-constexpr int kExitUsage = 2;     // a bad command line or script
-constexpr int kExitSnapshot = 3;  // a snapshot could not be written
-constexpr int kExitDisplay = 4;   // the X display cannot be opened or was lost
+constexpr int kExitQuit = 0;         // "Quit", --help, --version, a script's end
+constexpr int kExitEscape = 1;       // Esc
+constexpr int kExitUsage = 2;        // a bad command line or script
+constexpr int kExitSnapshot = 3;     // a snapshot could not be written
+constexpr int kExitDisplay = 4;      // the X display cannot be opened or was lost
+constexpr int kExitExpectation = 5;  // a session script's expectation failed
 
 #endif  // APP_EXIT_STATUS_H_

@@ -78,7 +78,12 @@ int main(int argc, char** argv) {
     openInspector(controlPanelWindow());
     extraWindows.push_back(inspectorWindow());
   }
-  if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
+  if (options.script) {
+    ScriptRun how;
+    if (options.out) how.outDir = options.out;
+    how.extraWindows = extraWindows;
+    runScript(script, how);
+  }
   glutMainLoop();
   return 0;
 }

@@ -22,11 +22,31 @@
 // `snap` writes outDir/NAME.png (the folder is made when missing): the
 // drawing window and the panel side by side, followed on the right by the
 // extraWindows (GLUT ids of the opt-in world view and inspector, when open).
+// `expect` compares what the reports or the panel would show now
+// (app/expectation.h); `echo` prints on standard output; `camera` sets the
+// camera's eye or aims it and `world orbit` places the world view's
+// observer, neither through a drag step: Corvane's model-view and OpenGL's
+// current matrix are not touched, the next frame shows the new view.
 //
-// Never returns: exits 0 when the script ends; "Quit" (0) and Esc (1) end it
-// as they always do; a snapshot that cannot be written ends it with a message
-// naming the file and status 3, after all output so far has been flushed.
-[[noreturn]] void runScript(const Script& script, const std::string& outDir,
-                            const std::vector<int>& extraWindows = {});
+// Never returns: exits when the script ends, with 0, or 5 when an expectation
+// failed; "Quit" ends it so too; Esc ends it with 1 as always; a snapshot
+// that cannot be written ends it with a message naming the file and status
+// 3, after all output so far has been flushed.
+struct ExpectationTally {
+  int met = 0;
+  int failed = 0;
+};
+
+struct ScriptRun {
+  std::string outDir = ".";
+  bool snapshots = true;          // false: `snap` lines do nothing
+  std::vector<int> extraWindows;  // GLUT ids of the opt-in windows a snapshot shows
+  // Where a failed expectation's message goes: -1 for standard error, in
+  // order with the reports; else that descriptor.
+  int failureFd = -1;
+  ExpectationTally* tally = nullptr;  // when set, counted into as the run goes
+};
+
+[[noreturn]] void runScript(const Script& script, const ScriptRun& how);
 
 #endif  // APP_SCRIPT_RUN_H_
