@@ -3,8 +3,9 @@
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
 // --world and --inspect add the opt-in "World View" and "Inspector" windows,
-// and --script FILE [--out DIR] runs a session script (app/script.h), checked
-// before any window opens, and exits when the script ends. Before any of
+// --script FILE [--out DIR] runs a session script (app/script.h), checked
+// before any window opens, and exits when the script ends, and --check
+// FILE... runs each script so in a viewer of its own (app/check_run.h). Before any of
 // that the standard descriptors are made sure to be open and the display is
 // checked, so a missing display ends with one line and status 4, and report
 // output never blocks the windows (app/report_output.h).
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/check_run.h"
 #include "app/display_check.h"
 #include "app/options.h"
 #include "app/panel.h"
@@ -46,6 +48,25 @@ WindowPlacement placementFromGeometry() {
   return placement;
 }
 
+// Opens the display and the windows, then runs the script when there is one,
+// else GLUT's event loop; returns never.
+void startAndRun(const ViewerOptions& options, const Script* script, ScriptRun how, int argc,
+                 char** argv) {
+  exitUnlessDisplayOpens(argc, argv);
+  glutInit(&argc, argv);
+  exitOnLostDisplay();
+  routeReportsWithoutBlocking();
+  startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
+  applyStartOptions(options);
+  if (options.world) how.extraWindows.push_back(openWorldView());
+  if (options.inspect) {
+    openInspector(controlPanelWindow());
+    how.extraWindows.push_back(inspectorWindow());
+  }
+  if (script) runScript(*script, how);
+  glutMainLoop();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,24 +87,14 @@ int main(int argc, char** argv) {
   }
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
-  exitUnlessDisplayOpens(argc, argv);
-  glutInit(&argc, argv);
-  exitOnLostDisplay();
-  routeReportsWithoutBlocking();
-  startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
-  applyStartOptions(options);
-  std::vector<int> extraWindows;
-  if (options.world) extraWindows.push_back(openWorldView());
-  if (options.inspect) {
-    openInspector(controlPanelWindow());
-    extraWindows.push_back(inspectorWindow());
+  if (options.check) {
+    return checkScripts(options.checkFiles, options.out, options.display,
+                        [&](const Script& checked, const ScriptRun& how) {
+                          startAndRun(options, &checked, how, argc, argv);
+                        });
   }
-  if (options.script) {
-    ScriptRun how;
-    if (options.out) how.outDir = options.out;
-    how.extraWindows = extraWindows;
-    runScript(script, how);
-  }
-  glutMainLoop();
+  ScriptRun how;
+  if (options.out) how.outDir = options.out;
+  startAndRun(options, options.script ? &script : nullptr, how, argc, argv);
   return 0;
 }

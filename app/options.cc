@@ -20,6 +20,7 @@ enum class Kind {
   Vfov,
   Script,
   Out,
+  Check,
   Inspect,
   World,
   Display,
@@ -49,6 +50,7 @@ constexpr OptionRule kOptions[] = {
     {"--vfov", Kind::Vfov, kFovRange},
     {"--script", Kind::Script, "a file name"},
     {"--out", Kind::Out, "a directory name"},
+    {"--check", Kind::Check, nullptr},
     {"--inspect", Kind::Inspect, nullptr},
     {"--world", Kind::World, nullptr},
     // Read by glutInit; never written with '='.
@@ -161,6 +163,7 @@ class Parser {
         (rule.kind == Kind::Script ? o.script : o.out) = value;
         return true;
       case Kind::Display:
+        o.display = true;
         return *value != '\0' || badValue(rule, value);
       case Kind::Geometry:
         o.geometry = true;
@@ -190,6 +193,9 @@ class Parser {
         break;
       case Kind::World:
         o.world = true;
+        break;
+      case Kind::Check:
+        o.check = true;
         break;
       default:
         break;
@@ -231,6 +237,10 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   for (int i = 1; i < *argc && result.ok; ++i) {
     const char* arg = argv[i];
     if (arg[0] != '-' || arg[1] == '\0') {
+      if (result.options.check) {
+        result.options.checkFiles.push_back(arg);
+        continue;
+      }
       parser.fail("viewer: unexpected argument '%s'", arg);
       break;
     }
@@ -267,7 +277,12 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     if (!equals) ++i;
   }
   const ViewerOptions& o = result.options;
-  if (result.ok && !o.help && !o.version && o.out != nullptr && o.script == nullptr) {
+  const bool run = result.ok && !o.help && !o.version;
+  if (run && o.check && o.script != nullptr) {
+    parser.fail("viewer: option '--check' cannot go with '--script %s'", o.script);
+  } else if (run && o.check && o.checkFiles.empty()) {
+    parser.fail("viewer: option '--check' needs one or more script files");
+  } else if (run && o.out != nullptr && o.script == nullptr && !o.check) {
     parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well", o.out);
   }
   *argc = kept;

@@ -10,6 +10,8 @@
 // value where they need one and otherwise left for glutInit exactly as given.
 // Values are taken as written: never wrapped or clamped into range.
 
+#include <vector>
+
 #include "app/exit_status.h"
 
 // What the command line asks for. "Not given" leaves the panel's start value.
@@ -29,6 +31,11 @@ struct ViewerOptions {
   bool inspect = false;
   bool world = false;
   bool geometry = false;  // -geometry was given (freeglut reads its value)
+  bool display = false;   // -display was given (freeglut reads its value)
+  // --check FILE...: the arguments after --check that are no options,
+  // pointing into argv; --out may go with it, --script may not.
+  bool check = false;
+  std::vector<const char*> checkFiles;
 };
 
 struct ParsedCommandLine {

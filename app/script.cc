@@ -441,7 +441,7 @@ Script parseScript(const std::string& text, const std::string& fileName) {
   return script;
 }
 
-Script loadScript(const std::string& path) {
+Script readScript(const std::string& path) {
   std::string text;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   int readError = file ? 0 : errno;
@@ -453,10 +453,16 @@ Script loadScript(const std::string& path) {
     std::fclose(file);
   }
   if (readError != 0) {
-    std::cerr << path << ": cannot read the script: " << std::strerror(readError) << std::endl;
-    std::exit(kExitUsage);
+    Script unread;
+    unread.fileName = path;
+    unread.errors.push_back(path + ": cannot read the script: " + std::strerror(readError));
+    return unread;
   }
-  Script script = parseScript(text, path);
+  return parseScript(text, path);
+}
+
+Script loadScript(const std::string& path) {
+  Script script = readScript(path);
   for (const std::string& error : script.errors) std::cerr << error << '\n';
   if (!script.errors.empty()) {
     std::cerr.flush();

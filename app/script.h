@@ -120,6 +120,10 @@ std::string shortLabel(const char* built);
 // Checks every line of text; fileName only goes into the error messages.
 Script parseScript(const std::string& text, const std::string& fileName);
 
+// Reads and checks the file at path; an unreadable file is one error,
+// "PATH: cannot read the script: REASON".
+Script readScript(const std::string& path);
+
 // Reads and checks the file at path. On an unreadable file or any bad line,
 // writes the errors to standard error and exits with status 2.
 Script loadScript(const std::string& path);
