@@ -27,7 +27,8 @@ std::string show(const ScriptCommand& c) {
 }
 
 const std::string kCommand =
-    "expected a command (select, check, set, press, drag, key, click, resize, snap), found ";
+    "expected a command (select, check, set, press, drag, key, click, resize, snap, expect, echo, "
+    "camera, world), found ";
 const std::string kRadio =
     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
     "found ";

@@ -4,10 +4,23 @@
 # script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer waits in each
 #   snap until its pipe is read. While it waits in "hold" the live drawing window is grabbed:
 #   "state" must hold both windows side by side, its left part equal to that grab.
+# script_e2e.sh VIEWER check: VIEWER --check over a passing, a failing and a bad script prints
+#   check.out and exits 5, writing no snapshot; with --out DIR, pass.script's is DIR/pass/start.png.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $name: $*" >&2; exit 1; }
+if [ "$name" = check ]; then
+  cp pass.script expect.script bad.script "$tmp" && cd "$tmp" || fail "no copies"
+  "$viewer" -display "$DISPLAY" --check pass.script expect.script bad.script >out 2>&1 </dev/null
+  status=$?
+  diff -u "$OLDPWD/check.out" out || fail "the output differs from check.out"
+  [ "$status" = 5 ] || fail "exit status $status, expected 5"
+  [ -z "$(find . -name '*.png')" ] || fail "a snapshot was written without --out"
+  "$viewer" --check pass.script --out pics >out 2>&1 </dev/null || fail "status $?: $(cat out)"
+  [ -s pics/pass/start.png ] || fail "no pics/pass/start.png"
+  exit 0
+fi
 if [ "$name" != snapshot ]; then
   want=$3 && shift 3
   [ "$want" != 2 ] || unset DISPLAY
