@@ -28,6 +28,10 @@ std::string outcome(std::vector<std::string> args) {
   add(o.hasVfov, "vfov=" + std::to_string(o.vfov));
   add(o.script, "script=" + str(o.script)), add(o.out, "out=" + str(o.out));
   add(o.inspect, "inspect"), add(o.world, "world"), add(o.geometry, "geometry");
+  add(o.display, "display");
+  std::string files;
+  for (const char* file : o.checkFiles) files += std::string(",") + file;
+  add(o.check, "check" + files);
   s += "|";
   for (int i = 1; i < argc; ++i) s += std::string(" ") + argv[i];
   EXPECT_STREQ(argv[0], "viewer");
@@ -56,7 +60,7 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       // X options keep their order and values; ours are taken out.
       {{"-display", ":7", "--light", "-iconic", "--depth", "2", "-sync", "-gldebug", "-direct",
         "-indirect", "-geometry", "300"},
-       "depth=2 light geometry | -display :7 -iconic -sync -gldebug -direct -indirect "
+       "depth=2 light geometry display | -display :7 -iconic -sync -gldebug -direct -indirect "
        "-geometry 300"},
       {{"-geometry", "600x500-0-0", "-geometry", "=+10+20"},
        "geometry | -geometry 600x500-0-0 -geometry =+10+20"},
@@ -71,6 +75,13 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
       {{"--no-cull="}, "viewer: option '--no-cull' takes no value but got ''"},
       {{"--help=me"}, "viewer: option '--help' takes no value but got 'me'"},
       {{"--out", "shots"}, "viewer: option '--out' got 'shots' but needs '--script FILE' as well"},
+      // --check takes the arguments after it that are no options.
+      {{"--check", "a.script", "--out", "o", "b", "--light"}, "light out=o check,a.script,b |"},
+      {{"-display", ":2", "--check", "a"}, "display check,a | -display :2"},
+      {{"a.script", "--check"}, "viewer: unexpected argument 'a.script'"},
+      {{"--check", "--depth", "2"}, "viewer: option '--check' needs one or more script files"},
+      {{"--check", "a", "--script", "s"}, "viewer: option '--check' cannot go with '--script s'"},
+      {{"--check", "a", "--help"}, "help check,a |"},
   };
   for (const auto& row : rows) EXPECT_EQ(outcome(row.args), row.want) << row.want;
   // Each option's value missing, and values refused: as the next argument
