@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
   if (options.check) {
+    if (options.display) exitUnlessDisplayOpens(argc, argv);  // its one line, not a child's
     return checkScripts(options.checkFiles, options.out, options.display,
                         [&](const Script& checked, const ScriptRun& how) {
                           startAndRun(options, &checked, how, argc, argv);

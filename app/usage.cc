@@ -41,6 +41,9 @@ Start state, set as if by hand on the panel right after start-up:
 Sessions and extra windows:
   --script FILE      runs the steps written in FILE
   --out DIR          puts the script's snapshots in DIR (needs --script)
+  --check FILE...    runs each script on a private display, a line for each;
+                     script commands: select check set press drag key click
+                     resize snap expect echo camera world (see viewer(1))
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
                      from outside: drag to orbit, wheel to zoom, r to reset
@@ -65,6 +68,7 @@ Exit status:
   2  a bad command line (or script)
   3  a snapshot could not be written
   4  the X display cannot be opened or was lost
+  5  an expectation of a script failed
 )";
 
 }  // namespace
