@@ -3,29 +3,30 @@
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
 // --world and --inspect add the opt-in "World View" and "Inspector" windows,
-// --script FILE [--out DIR] runs a session script (app/script.h), checked
-// before any window opens, and exits when the script ends, and --check
-// FILE... runs each script so in a viewer of its own (app/check_run.h). Before any of
+// --script FILE [--out DIR] runs a session script (session/script.h),
+// checked before any window opens, and exits when the script ends, and
+// --check FILE... runs each script so in a viewer of its own
+// (session/check_run.h). Before any of
 // that the standard descriptors are made sure to be open and the display is
 // checked, so a missing display ends with one line and status 4, and report
-// output never blocks the windows (app/report_output.h).
+// output never blocks the windows (process/report_output.h).
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "app/check_run.h"
-#include "app/display_check.h"
-#include "app/options.h"
 #include "app/panel.h"
-#include "app/script.h"
-#include "app/script_run.h"
-#include "app/standard_streams.h"
-#include "app/start_options.h"
 #include "app/startup.h"
-#include "app/usage.h"
+#include "cli/options.h"
+#include "cli/start_options.h"
+#include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "process/display_check.h"
+#include "process/standard_streams.h"
+#include "session/check_run.h"
+#include "session/script.h"
+#include "session/script_run.h"
 #include "world/world_view.h"
 
 namespace {
@@ -58,7 +59,10 @@ void startAndRun(const ViewerOptions& options, const Script* script, ScriptRun h
   routeReportsWithoutBlocking();
   startViewer(options.geometry ? placementFromGeometry() : WindowPlacement());
   applyStartOptions(options);
-  if (options.world) how.extraWindows.push_back(openWorldView());
+  if (options.world) {
+    how.extraWindows.push_back(openWorldView());
+    how.placeObserver = placeObserver;
+  }
   if (options.inspect) {
     openInspector(controlPanelWindow());
     how.extraWindows.push_back(inspectorWindow());

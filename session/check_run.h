@@ -1,5 +1,5 @@
-#ifndef APP_CHECK_RUN_H_
-#define APP_CHECK_RUN_H_
+#ifndef SESSION_CHECK_RUN_H_
+#define SESSION_CHECK_RUN_H_
 
 // `viewer --check FILE...`: each session script run in turn by a viewer of
 // its own, on one private Xvfb display started for all of them (or on the
@@ -17,8 +17,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/script.h"
-#include "app/script_run.h"
+#include "session/script.h"
+#include "session/script_run.h"
 
 // Runs one checked script in a started viewer; never returns. Called in a
 // child process whose standard output and error lead nowhere.
@@ -30,4 +30,4 @@ using ViewerRun = std::function<void(const Script& script, const ScriptRun& how)
 int checkScripts(const std::vector<const char*>& files, const char* outDir, bool displayGiven,
                  const ViewerRun& run);
 
-#endif  // APP_CHECK_RUN_H_
+#endif  // SESSION_CHECK_RUN_H_

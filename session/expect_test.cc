@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/expectation.h"
-#include "app/script.h"
+#include "session/expectation.h"
+#include "session/script.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#ifndef APP_EXPECTATION_H_
-#define APP_EXPECTATION_H_
+#ifndef SESSION_EXPECTATION_H_
+#define SESSION_EXPECTATION_H_
 
-// Deciding an expect line of a session script (app/script.h) against what the
+// Deciding an expect line of a session script (session/script.h) against what the
 // viewer shows, and the message for one that fails. No GL: the runner gathers
 // the values and hands them in.
 //
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/script.h"
+#include "session/script.h"
 
 // What the viewer shows for one expectation.
 struct FoundValue {
@@ -31,4 +31,4 @@ bool expectationHolds(const Expectation& expected, const FoundValue& found);
 std::string expectationFailure(const std::string& file, int line, const Expectation& expected,
                                const char* label, const FoundValue& found);
 
-#endif  // APP_EXPECTATION_H_
+#endif  // SESSION_EXPECTATION_H_

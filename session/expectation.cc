@@ -1,4 +1,4 @@
-#include "app/expectation.h"
+#include "session/expectation.h"
 
 #include <cmath>
 #include <cstdio>

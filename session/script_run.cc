@@ -3,10 +3,10 @@
 // Does: run the GLUT event loop between commands until it has nothing left
 // to draw, hand each command to the toolkit action or GLUT handler that the
 // same input from a user reaches, and write the snapshots.
-// Does not: parse (app/script.cc), decide anything that the handlers or the
+// Does not: parse (session/script.cc), decide anything that the handlers or the
 // panel decide, or draw anything itself.
 
-#include "app/script_run.h"
+#include "session/script_run.h"
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -21,17 +21,16 @@
 #include <system_error>
 
 #include "app/exit_status.h"
-#include "app/expectation.h"
 #include "app/panel.h"
 #include "app/panel_labels.h"
-#include "app/snapshot.h"
 #include "app/state.h"
 #include "camera/navigation.h"
 #include "corvane/corvane.h"
 #include "corvane/reports.h"
 #include "glui/user_actions.h"
 #include "scene/view.h"
-#include "world/world_view.h"
+#include "session/expectation.h"
+#include "session/snapshot.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
@@ -327,7 +326,7 @@ void runCamera(const ScriptCommand& c) {
 void runWorldOrbit(const ScriptCommand& c) {
   const Observer placed{static_cast<float>(c.point[0]), static_cast<float>(c.point[1]),
                         static_cast<float>(c.point[2])};
-  placeObserver(placed);
+  if (settings.placeObserver) settings.placeObserver(placed);
 }
 
 void run(const ScriptCommand& c, const std::string& outDir) {

@@ -1,9 +1,9 @@
-#ifndef APP_SCRIPT_H_
-#define APP_SCRIPT_H_
+#ifndef SESSION_SCRIPT_H_
+#define SESSION_SCRIPT_H_
 
 // Session scripts (`viewer --script FILE`): the language, and reading and
 // checking a whole script before any window opens. No GL, no windows; running
-// a checked script is app/script_run.h.
+// a checked script is session/script_run.h.
 //
 // One command a line; blank lines are ignored and `#` outside quotes starts a
 // comment. Words are separated by blanks; a word in double quotes may hold
@@ -32,6 +32,7 @@
 //   camera aim X Y Z                   turns the camera to look at X, Y, Z
 //   world orbit AZIMUTH ELEVATION DISTANCE
 //                                      places the world view's observer
+//                                      (with --world; else nothing happens)
 //
 // LABEL is a control's label as the panel shows it; its trailing blanks and
 // a final colon may be left out ("# Subdivisions", "Hfov"). Positions and
@@ -128,4 +129,4 @@ Script readScript(const std::string& path);
 // writes the errors to standard error and exits with status 2.
 Script loadScript(const std::string& path);
 
-#endif  // APP_SCRIPT_H_
+#endif  // SESSION_SCRIPT_H_

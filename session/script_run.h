@@ -1,7 +1,7 @@
-#ifndef APP_SCRIPT_RUN_H_
-#define APP_SCRIPT_RUN_H_
+#ifndef SESSION_SCRIPT_RUN_H_
+#define SESSION_SCRIPT_RUN_H_
 
-// Running a checked session script (app/script.h) in the started viewer.
+// Running a checked session script (session/script.h) in the started viewer.
 //
 // Use from main: loadScript before glutInit (a bad script exits 2 before any
 // window opens), then glutInit, startViewer and any other start-up, then
@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/script.h"
+#include "session/script.h"
+#include "world/observer.h"
 
 // Waits for the first frame, then runs the commands one by one, each through
 // the path a user's action takes: panel commands through the toolkit's user
@@ -23,7 +24,7 @@
 // drawing window and the panel side by side, followed on the right by the
 // extraWindows (GLUT ids of the opt-in world view and inspector, when open).
 // `expect` compares what the reports or the panel would show now
-// (app/expectation.h); `echo` prints on standard output; `camera` sets the
+// (session/expectation.h); `echo` prints on standard output; `camera` sets the
 // camera's eye or aims it and `world orbit` places the world view's
 // observer, neither through a drag step: Corvane's model-view and OpenGL's
 // current matrix are not touched, the next frame shows the new view.
@@ -45,8 +46,11 @@ struct ScriptRun {
   // order with the reports; else that descriptor.
   int failureFd = -1;
   ExpectationTally* tally = nullptr;  // when set, counted into as the run goes
+  // Places the world view's observer for `world orbit`; nullptr when the
+  // world view is not open, and the command then does nothing.
+  void (*placeObserver)(Observer) = nullptr;
 };
 
 [[noreturn]] void runScript(const Script& script, const ScriptRun& how);
 
-#endif  // APP_SCRIPT_RUN_H_
+#endif  // SESSION_SCRIPT_RUN_H_

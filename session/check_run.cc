@@ -3,10 +3,10 @@
 //
 // Does: start and stop the private Xvfb, fork one child per script, share an
 // ExpectationTally with it, wait for it and print its line.
-// Does not: parse scripts (app/script.cc), decide expectations
-// (app/expectation.cc) or start the viewer itself (the ViewerRun does).
+// Does not: parse scripts (session/script.cc), decide expectations
+// (session/expectation.cc) or start the viewer itself (the ViewerRun does).
 
-#include "app/check_run.h"
+#include "session/check_run.h"
 
 #include <fcntl.h>
 #include <signal.h>
