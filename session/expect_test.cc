@@ -67,6 +67,7 @@ TEST(Expect, EveryFormChecksAndCompares) {
       {"expect eye 0 0 2.4 within 1e-2", startEye,
        "t.script:1: expected eye (0.000, 0.000, 2.400) within 1e-2, found (0.000, 0.000, "
        "2.500)"},
+      {"expect eye 0 0 2.5 within 0", startEye, "holds"},
       {"expect eye 0 0 2.5003 within 0", numbers({0, 0, 2.5003f}),
        "t.script:1: expected eye (0.000, 0.000, 2.500) within 0, found (0.000, 0.000, 2.500)"},
       {"expect eye 0 0", startEye, "t.script:1: expected a number, found end of line"},

@@ -4,12 +4,21 @@
 # script_e2e.sh VIEWER snapshot: the snapshots are named pipes, so the viewer waits in each
 #   snap until its pipe is read. While it waits in "hold" the live drawing window is grabbed:
 #   "state" must hold both windows side by side, its left part equal to that grab.
+# script_e2e.sh VIEWER orbit: with --world, orbit.script's "same" equals "start", "moved" does not.
 # script_e2e.sh VIEWER check: VIEWER --check over a passing, a failing and a bad script prints
 #   check.out and exits 5, writing no snapshot; with --out DIR, pass.script's is DIR/pass/start.png.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $name: $*" >&2; exit 1; }
+if [ "$name" = orbit ]; then
+  "$viewer" --world --script orbit.script --out "$tmp" >"$tmp/log" 2>&1 </dev/null ||
+    fail "status $?: $(cat "$tmp/log")"
+  differ() { compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1; }
+  [ "$(differ start same)" = 0 ] || fail "the start observer's numbers changed the picture"
+  [ "$(differ start moved)" != 0 ] || fail "world orbit did not move the observer"
+  exit 0
+fi
 if [ "$name" = check ]; then
   cp pass.script expect.script bad.script "$tmp" && cd "$tmp" || fail "no copies"
   "$viewer" -display "$DISPLAY" --check pass.script expect.script bad.script >out 2>&1 </dev/null
