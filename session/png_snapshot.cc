@@ -1,4 +1,4 @@
-#include "session/snapshot.h"
+#include "session/png_snapshot.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
