@@ -16,7 +16,7 @@ namespace {
 constexpr int kMaxPixels = 10000;
 
 const char* const kCommands =
-    "a command (select, check, set, press, drag, key, click, resize, snap)";
+    "a command (select, check, set, press, drag, key, click, resize, snap, trace)";
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
@@ -246,6 +246,10 @@ void parseCommand(Line& line, ScriptCommand& c) {
     c.kind = CommandKind::Resize;
     line.number(1, kMaxPixels, c.width);
     line.number(1, kMaxPixels, c.height);
+  } else if (name == "trace") {
+    c.kind = CommandKind::Trace;
+    line.number(-kMaxPixels, kMaxPixels, c.x);
+    line.number(-kMaxPixels, kMaxPixels, c.y);
   } else if (name == "snap") {
     c.kind = CommandKind::Snap;
     const char* expected =

@@ -24,6 +24,9 @@
 //   resize W H                         the drawing window's client area
 //   snap NAME                          both windows, side by side, into
 //                                      OUT/NAME.png
+//   trace X Y                          prints the "Vertex Trace" of the
+//                                      drawn vertex nearest pixel X, Y
+//                                      (stages/vertex_trace.h)
 //
 // LABEL is a control's label as the panel shows it; its trailing blanks and
 // a final colon may be left out ("# Subdivisions", "Hfov"). Positions and
@@ -34,7 +37,7 @@
 #include <string>
 #include <vector>
 
-enum class CommandKind { Select, Check, Set, Press, Drag, Key, Click, Resize, Snap };
+enum class CommandKind { Select, Check, Set, Press, Drag, Key, Click, Resize, Snap, Trace };
 
 // GLUT's button numbers.
 constexpr int kLeftButton = 0;
@@ -52,7 +55,7 @@ struct ScriptCommand {
   int button = kLeftButton;     // drag, click
   int dx = 0, dy = 0;           // drag
   bool fromGiven = false;       // drag: x, y given; click: always
-  int x = 0, y = 0;             // drag start, click position
+  int x = 0, y = 0;             // drag start, click and trace position
   int width = 0, height = 0;    // resize
   unsigned char key = 0;        // key
 };

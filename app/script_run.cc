@@ -28,6 +28,7 @@
 #include "corvane/reports.h"
 #include "glui/user_actions.h"
 #include "scene/view.h"
+#include "stages/vertex_trace.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
@@ -229,6 +230,10 @@ void run(const ScriptCommand& c, const std::string& outDir) {
       break;
     case CommandKind::Snap:
       runSnap(c, outDir);
+      break;
+    case CommandKind::Trace:
+      drawingWindow();  // the context the trace comes back to
+      printVertexTrace(traceVertexAtPixel(c.x, c.y));
       break;
   }
 }

@@ -9,6 +9,7 @@
 Matrix4 corvaneModelView;
 Matrix4 corvaneProjection;
 Matrix4 corvaneLookAt;
+Viewport corvaneViewport = {0, 0, 400, 400};
 
 static_assert(Matrix4().at(3, 3) == 1.0f && Matrix4().at(0, 3) == 0.0f,
               "Matrix4's default constructor must be usable at compile time");
@@ -37,6 +38,10 @@ void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farP
                               0.0f, 0.0f, f(-(zFar + zNear) / depth), f(-2.0 * zNear * zFar / depth),
                               0.0f, 0.0f, -1.0f, 0.0f);
   // clang-format on
+}
+
+void updateCorvaneViewport(int width, int height) {
+  corvaneViewport = Viewport{0, 0, width, height};
 }
 
 void updateCorvaneLookAt(const Camera& camera) { corvaneLookAt = lookAtMatrix(camera); }

@@ -6,6 +6,7 @@
 
 #include "camera/camera.h"
 #include "corvane/matrix4.h"
+#include "corvane/pipeline.h"
 
 // Product, in order, of every drag step's matrix since start-up; the identity
 // before the first drag. Nothing resets it.
@@ -22,6 +23,13 @@ extern Matrix4 corvaneProjection;
 // Mesa over the spinners' whole range). Called wherever OpenGL's projection is
 // rebuilt: every reshape and every field-of-view change.
 void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farPlane);
+
+// The drawing window's viewport (pixels, from its bottom left), as its last
+// glViewport set it: the whole client area. {0, 0, 400, 400} until the first
+// reshape, which updates it with the same width and height.
+extern Viewport corvaneViewport;
+
+void updateCorvaneViewport(int width, int height);
 
 // The camera's view as the drawing window's gluLookAt(eye, eye - n, v) builds
 // OpenGL's model-view, by Corvane's own arithmetic (corvane/pipeline.h,

@@ -1,12 +1,12 @@
-// Corvane's vertex pipeline stage by stage, at literal values; its agreement with OpenGL over
-// random views is stages/pipeline_agreement_test.cc.
+// Corvane's clip tests, divide and viewport mapping at literal values; the whole pipeline against
+// OpenGL over random views is stages/pipeline_agreement_test.cc, the start view's front vertex
+// stages/vertex_trace_test.cc.
 #include "corvane/pipeline.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "corvane/corvane.h"
 #include "tests/support/bits.h"
 
 namespace {
@@ -19,24 +19,6 @@ std::string failedNames(ClipTests failed) {
     if (failedTest(failed, k)) names += std::string(names.empty() ? "" : " ") + kClipTestNames[k];
   }
   return names;
-}
-
-// The sphere's front vertex from the start view (eye at 2.5, fields of view 60, near 0.1, far
-// 1000) in the 400 by 400 window: eye z -1.5 and w 1.5 exactly, z 1.300280 in clip space,
-// 0.866853 in NDC and depth 0.933427, at the window's centre.
-TEST(PipelineTest, FrontVertexOfTheStartView) {
-  updateCorvaneLookAt(Camera());
-  updateCorvaneProjection(60, 60, 0.1f, 1000);
-  const CorvaneTrace t =
-      traceThroughCorvane(Vector3(0, 0, 1), corvaneLookAt, corvaneProjection, {0, 0, 400, 400});
-  const float eye[4] = {0, 0, -1.5f, 1};
-  EXPECT_TRUE(sameFloats(eye, &t.eye.x, 4));
-  EXPECT_TRUE(sameBits(1.5f, t.clip.w));
-  EXPECT_NEAR(1.300280, t.clip.z, 5e-7);
-  EXPECT_NEAR(0.866853, t.ndc.z, 5e-7);
-  EXPECT_TRUE(sameBits(Vector3(200, 200, t.window.z), t.window));
-  EXPECT_NEAR(0.933427, t.window.z, 5e-7);
-  EXPECT_TRUE(inside(t.failed));
 }
 
 // A test fails strictly beyond its plane; w <= 0 fails all six at once.

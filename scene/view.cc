@@ -57,6 +57,7 @@ void redisplaySceneWindows() {
 void reshape(int width, int height) {
   if (!reshapeWithinLimit(drawingWindowLimit, width, height)) return;
   glViewport(0, 0, width, height);
+  updateCorvaneViewport(width, height);
   loadFieldOfViewProjection();
   glLoadIdentity();
 }
