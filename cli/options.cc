@@ -18,11 +18,14 @@ enum class Kind {
   NoCull,
   Hfov,
   Vfov,
+  Near,
+  Far,
   Script,
   Out,
   Check,
   Inspect,
   World,
+  Stages,
   Display,
   Geometry,
   XFlag
@@ -37,6 +40,12 @@ struct OptionRule {
 
 constexpr char kDepthRange[] = "a whole number from 1 to 8";
 constexpr char kFovRange[] = "a number of degrees from 10 to 180";
+constexpr char kDistance[] = "a distance above 0";
+
+// The start values of nearPlane and farPlane (app/state.cc), against which a
+// lone --near or --far must keep near < far.
+constexpr float kStartNear = 0.1f;
+constexpr float kStartFar = 1000.0f;
 
 constexpr OptionRule kOptions[] = {
     {"--help", Kind::Help, nullptr},
@@ -48,11 +57,14 @@ constexpr OptionRule kOptions[] = {
     {"--no-cull", Kind::NoCull, nullptr},
     {"--hfov", Kind::Hfov, kFovRange},
     {"--vfov", Kind::Vfov, kFovRange},
+    {"--near", Kind::Near, kDistance},
+    {"--far", Kind::Far, kDistance},
     {"--script", Kind::Script, "a file name"},
     {"--out", Kind::Out, "a directory name"},
     {"--check", Kind::Check, nullptr},
     {"--inspect", Kind::Inspect, nullptr},
     {"--world", Kind::World, nullptr},
+    {"--stages", Kind::Stages, nullptr},
     // Read by glutInit; never written with '='.
     {"-display", Kind::Display, "an X display name such as :0"},
     {"-geometry", Kind::Geometry, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
@@ -157,6 +169,19 @@ class Parser {
         (h ? o.hfov : o.vfov) = static_cast<float>(number);
         return true;
       }
+      case Kind::Near:
+      case Kind::Far: {
+        // Finite and above 0 once it is the float the projection is built
+        // from: "1e-50" and "1e39" are refused.
+        if (!parseDecimal(value, &number)) return badValue(rule, value);
+        const float asFloat = static_cast<float>(number);
+        if (!(asFloat > 0.0f) || !std::isfinite(asFloat)) return badValue(rule, value);
+        const bool n = rule.kind == Kind::Near;
+        (n ? o.hasNear : o.hasFar) = true;
+        (n ? o.nearPlane : o.farPlane) = asFloat;
+        (n ? nearText_ : farText_) = value;
+        return true;
+      }
       case Kind::Script:
       case Kind::Out:
         if (*value == '\0') return badValue(rule, value);
@@ -197,6 +222,9 @@ class Parser {
       case Kind::Check:
         o.check = true;
         break;
+      case Kind::Stages:
+        o.stages = true;
+        break;
       default:
         break;
     }
@@ -215,8 +243,26 @@ class Parser {
     return fail("viewer: option '%s' got '%s': expected %s", rule.name, value, rule.accepted);
   }
 
+  // After all options: the near distance below the far one, each given or
+  // at its start value. The message names the far option when it was given.
+  void checkClippingDistances() {
+    const ViewerOptions& o = result_->options;
+    const float nearDistance = o.hasNear ? o.nearPlane : kStartNear;
+    const float farDistance = o.hasFar ? o.farPlane : kStartFar;
+    if (nearDistance < farDistance) return;
+    if (o.hasFar) {
+      fail("viewer: option '--far' got '%s' but needs a distance above the near one, %g", farText_,
+           double{nearDistance});
+    } else {
+      fail("viewer: option '--near' got '%s' but needs a distance below the far one, %g", nearText_,
+           double{farDistance});
+    }
+  }
+
  private:
   ParsedCommandLine* result_;
+  const char* nearText_ = "";
+  const char* farText_ = "";
 };
 
 const OptionRule* findOption(const char* name, size_t length) {
@@ -285,6 +331,7 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   } else if (run && o.out != nullptr && o.script == nullptr && !o.check) {
     parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well", o.out);
   }
+  if (run && result.ok) parser.checkClippingDistances();
   *argc = kept;
   argv[kept] = nullptr;
   return result;

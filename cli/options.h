@@ -25,11 +25,16 @@ struct ViewerOptions {
   bool hasHfov = false;
   float hfov = 0.0f;  // degrees, 10..180, when hasHfov
   bool hasVfov = false;
-  float vfov = 0.0f;             // degrees, 10..180, when hasVfov
+  float vfov = 0.0f;  // degrees, 10..180, when hasVfov
+  bool hasNear = false;
+  float nearPlane = 0.0f;  // world units, finite, when hasNear
+  bool hasFar = false;
+  float farPlane = 0.0f;         // world units, finite, when hasFar; near < far
   const char* script = nullptr;  // --script FILE, pointing into argv
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
+  bool stages = false;
   bool geometry = false;  // -geometry was given (freeglut reads its value)
   bool display = false;   // -display was given (freeglut reads its value)
   // --check FILE...: the arguments after --check that are no options,

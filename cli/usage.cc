@@ -38,17 +38,17 @@ Start state, set as if by hand on the panel right after start-up:
   --no-cull          unticks "Backface culling"
   --hfov X           "Hfov:", degrees from 10 to 180 (start 60)
   --vfov X           "Vfov:", degrees from 10 to 180 (start 60)
+  --near X, --far X  the clipping distances, 0 < near < far (start 0.1, 1000)
 Sessions and extra windows:
-  --script FILE      runs the steps written in FILE
+  --script FILE      runs the steps written in FILE (its commands: viewer(1))
   --out DIR          puts the script's snapshots in DIR (needs --script)
-  --check FILE...    runs each script on a private display, a line for each;
-                     script commands: select check set press drag key click
-                     resize snap expect echo camera world (see viewer(1))
+  --check FILE...    runs each script on a private display; a line for each
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
                      from outside: drag to orbit, wheel to zoom, r to reset
-  -h, --help         prints this help and exits
-  --version          prints the version and exits
+  --stages           opens "Pipeline Stages": eye, clip, NDC and window space,
+                     the depth plot, near and far, a clicked vertex traced
+  -h, --help, --version  prints this help, or the version, and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
 refused, not wrapped as the panel's arrows do.
 

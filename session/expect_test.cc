@@ -11,12 +11,13 @@
 
 namespace {
 
-// The check-time error of a one-line script, else "holds" or the run-time
-// failure message for what the viewer shows.
+// The check-time error of a script of one line (after "trace 200 200" for
+// the trace's rows), else "holds" or the run-time failure message of its last
+// line for what the viewer shows.
 std::string verdict(const std::string& line, const FoundValue& found) {
   const Script script = parseScript(line + "\n", "t.script");
   if (!script.errors.empty()) return script.errors[0];
-  const ScriptCommand& c = script.commands.at(0);
+  const ScriptCommand& c = script.commands.back();
   if (expectationHolds(c.expect, found)) return "holds";
   return expectationFailure(script.fileName, c.line, c.expect, c.label, found);
 }
@@ -41,8 +42,8 @@ const std::string kStartRows =
     "1.732051 0.000000 0.000000 0.000000 / 0.000000 1.732051 0.000000 0.000000 / 0.000000 "
     "0.000000 -1.000200 -0.200020 / 0.000000 0.000000 -1.000000 0.000000";
 const std::string kWhat =
-    "t.script:1: expected eye, modelview, projection, flipped or the label of a radio button, "
-    "check box or spinner, found ";
+    "t.script:1: expected eye, modelview, projection, flipped, trace or the label of a radio "
+    "button, check box or spinner, found ";
 
 TEST(Expect, EveryFormChecksAndCompares) {
   const FoundValue startEye = numbers({0.0f, 0.0f, 2.5f});
@@ -114,6 +115,23 @@ TEST(Expect, EveryFormChecksAndCompares) {
       {"expect Quit on", word("on"), kWhat + "\"Quit\""},
       {"expect Reset", word("on"), kWhat + "\"Reset\""},
       {"expect", word("on"), kWhat + "end of line"},
+      // trace: a line of the last trace's report, six decimals.
+      {"trace 200 200\nexpect trace ndc 0 0 0.866853", numbers({0, 0, 0.86685252f}), "holds"},
+      {"trace 200 200\nexpect trace window 200 200 0.9334", numbers({200, 200, 0.93342626f}),
+       "t.script:2: expected trace window (200.000000, 200.000000, 0.933400), found "
+       "(200.000000, 200.000000, 0.933426)"},
+      {"trace 200 200\nexpect trace window 200 200 0.9334 within 1e-4",
+       numbers({200, 200, 0.93342626f}), "holds"},
+      {"trace 1 2\nexpect trace clip 0 0 1.30028 1.5", numbers({0, 0, 1.3002801f, 1.5f}), "holds"},
+      {"trace 1 2\nexpect trace eye 0 0 -1.5 0.5", numbers({0, 0, -1.5f, 1}),
+       "t.script:2: expected trace eye (0.000000, 0.000000, -1.500000, 0.500000), found "
+       "(0.000000, 0.000000, -1.500000, 1.000000)"},
+      {"trace 1 2\nexpect trace clip 0 0 1.3", numbers({}),
+       "t.script:2: expected a number, found end of line"},
+      {"trace 1 2\nexpect trace object 0 0 1", numbers({}),
+       "t.script:2: expected eye, clip, ndc or window, found \"object\""},
+      {"expect trace ndc 0 0 0.866853", numbers({}),
+       "t.script:1: expected a trace on an earlier line, found none"},
       // flipped: a count.
       {"expect flipped 1", numbers({1}), "holds"},
       {"expect flipped 0", numbers({2}), "t.script:1: expected flipped 0, found 2"},

@@ -15,6 +15,7 @@ int decimalsOf(const Expectation& e, const FoundValue& found) {
       return kEyeDecimals;
     case ExpectKind::ModelView:
     case ExpectKind::Projection:
+    case ExpectKind::Trace:
       return kMatrixDecimals;
     case ExpectKind::Control:
       return found.decimals;
@@ -48,16 +49,32 @@ bool numbersHold(const Expectation& e, const FoundValue& found) {
   return true;
 }
 
-// The numbers as the viewer prints them: the eye as "C" does, a matrix's rows
-// as "?" and "P" do, one row after the other, separated by " / ".
+// The numbers as the viewer prints them: the eye as "C" does and a trace's
+// line as "trace" does, in parentheses; a matrix's rows as "?" and "P" do,
+// one row after the other, separated by " / ".
 std::string shown(const Expectation& e, const std::vector<double>& numbers, int decimals) {
+  const bool point = e.kind == ExpectKind::Eye || e.kind == ExpectKind::Trace;
   std::string text;
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     const char* separator = "";
-    if (i > 0) separator = e.kind == ExpectKind::Eye ? ", " : (i % 4 == 0 ? " / " : " ");
+    if (i > 0) separator = point ? ", " : (i % 4 == 0 ? " / " : " ");
     text += separator + printed(numbers[i], decimals);
   }
-  return e.kind == ExpectKind::Eye ? "(" + text + ")" : text;
+  return point ? "(" + text + ")" : text;
+}
+
+const char* traceLineName(TraceLine line) {
+  switch (line) {
+    case TraceLine::Eye:
+      return "trace eye ";
+    case TraceLine::Clip:
+      return "trace clip ";
+    case TraceLine::Ndc:
+      return "trace ndc ";
+    case TraceLine::Window:
+      break;
+  }
+  return "trace window ";
 }
 
 std::string subject(const Expectation& e, const char* label) {
@@ -70,6 +87,8 @@ std::string subject(const Expectation& e, const char* label) {
       return e.corvane ? "projection corvane " : "projection opengl ";
     case ExpectKind::Control:
       return shortLabel(label) + " ";
+    case ExpectKind::Trace:
+      return traceLineName(e.traceLine);
     case ExpectKind::Flipped:
       break;
   }

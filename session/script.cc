@@ -18,8 +18,8 @@ namespace {
 constexpr int kMaxPixels = 10000;
 
 const char* const kCommands =
-    "a command (select, check, set, press, drag, key, click, resize, snap, expect, echo, camera, "
-    "world)";
+    "a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, echo, "
+    "camera, world)";
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
@@ -229,7 +229,8 @@ void parseKey(Line& line, ScriptCommand& c) {
 }
 
 const char* const kExpectWhat =
-    "eye, modelview, projection, flipped or the label of a radio button, check box or spinner";
+    "eye, modelview, projection, flipped, trace or the label of a radio button, check box or "
+    "spinner";
 const char* const kNumber = "a number";
 
 // The label of a control that holds a value (not a button), or nullptr.
@@ -261,6 +262,28 @@ void parseWithin(Line& line, Expectation& e) {
   line.end(e.within ? "end of line" : "within or end of line");
 }
 
+// A line of the trace's report and its numbers: four for eye and clip, three
+// for ndc and window.
+void parseTraceLine(Line& line, Expectation& e) {
+  const char* const kLines = "eye, clip, ndc or window";
+  std::string name;
+  if (!line.word(kLines, name)) return;
+  if (name == "eye") {
+    e.traceLine = TraceLine::Eye;
+  } else if (name == "clip") {
+    e.traceLine = TraceLine::Clip;
+  } else if (name == "ndc") {
+    e.traceLine = TraceLine::Ndc;
+  } else if (name == "window") {
+    e.traceLine = TraceLine::Window;
+  } else {
+    line.fail(kLines, &name);
+    return;
+  }
+  const bool four = e.traceLine == TraceLine::Eye || e.traceLine == TraceLine::Clip;
+  parseNumbers(line, four ? 4 : 3, e.numbers);
+}
+
 void parseExpect(Line& line, ScriptCommand& c) {
   Expectation& e = c.expect;
   std::string what;
@@ -284,6 +307,10 @@ void parseExpect(Line& line, ScriptCommand& c) {
     line.number(0, kMaxPixels, count);
     e.numbers.push_back(count);
     line.end();
+  } else if (what == "trace") {
+    e.kind = ExpectKind::Trace;
+    parseTraceLine(line, e);
+    parseWithin(line, e);
   } else if (const ControlLabel* control = valueControl(what)) {
     e.kind = ExpectKind::Control;
     c.label = control->text;
@@ -382,6 +409,10 @@ void parseCommand(Line& line, ScriptCommand& c) {
     c.kind = CommandKind::Resize;
     line.number(1, kMaxPixels, c.width);
     line.number(1, kMaxPixels, c.height);
+  } else if (name == "trace") {
+    c.kind = CommandKind::Trace;
+    line.number(-kMaxPixels, kMaxPixels, c.x);
+    line.number(-kMaxPixels, kMaxPixels, c.y);
   } else if (name == "snap") {
     c.kind = CommandKind::Snap;
     const char* expected =
@@ -418,6 +449,7 @@ Script parseScript(const std::string& text, const std::string& fileName) {
   script.fileName = fileName;
   std::istringstream lines(text);
   std::string source;
+  bool traced = false;  // a trace line came before: expect trace has numbers to check
   for (int number = 1; std::getline(lines, source); ++number) {
     std::vector<std::string> words;
     std::string error;
@@ -428,9 +460,14 @@ Script parseScript(const std::string& text, const std::string& fileName) {
       ScriptCommand command;
       command.line = number;
       parseCommand(line, command);
+      const bool traceExpected =
+          command.kind == CommandKind::Expect && command.expect.kind == ExpectKind::Trace;
       if (line.failed()) {
         error = line.error();
+      } else if (traceExpected && !traced) {
+        error = "expected a trace on an earlier line, found none";
       } else {
+        traced = traced || command.kind == CommandKind::Trace;
         script.commands.push_back(std::move(command));
       }
     }

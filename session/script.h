@@ -24,6 +24,9 @@
 //   resize W H                         the drawing window's client area
 //   snap NAME                          both windows, side by side, into
 //                                      OUT/NAME.png
+//   trace X Y                          prints the "Vertex Trace" of the
+//                                      drawn vertex nearest pixel X, Y
+//                                      (stages/vertex_trace.h)
 //   expect WHAT VALUE... [within TOL]  checks what a report or the panel
 //                                      shows (see Expectation); a failure
 //                                      is reported and the run goes on
@@ -56,6 +59,7 @@ enum class CommandKind {
   Click,
   Resize,
   Snap,
+  Trace,
   Expect,
   Echo,
   CameraEye,
@@ -71,14 +75,20 @@ enum class CommandKind {
 //               a spinner's number
 //   Flipped     expect flipped N: how many times "flipped" was printed since
 //               the last expect flipped, or the start
-enum class ExpectKind { Eye, ModelView, Projection, Control, Flipped };
+//   Trace       expect trace eye|clip X Y Z W, expect trace ndc|window X Y Z:
+//               that line of the last trace's report
+enum class ExpectKind { Eye, ModelView, Projection, Control, Flipped, Trace };
+
+// The lines of a trace's report that expect trace checks.
+enum class TraceLine { Eye, Clip, Ndc, Window };
 
 struct Expectation {
   ExpectKind kind = ExpectKind::Eye;
-  bool corvane = false;         // ModelView, Projection: Corvane's matrix, else OpenGL's
-  std::vector<double> numbers;  // as written, in the printed order
-  std::string word;             // Control: "on" or "off"; empty for a spinner
-  bool within = false;          // "within TOL" ends the line
+  bool corvane = false;                  // ModelView, Projection: Corvane's matrix, else OpenGL's
+  TraceLine traceLine = TraceLine::Eye;  // Trace
+  std::vector<double> numbers;           // as written, in the printed order
+  std::string word;                      // Control: "on" or "off"; empty for a spinner
+  bool within = false;                   // "within TOL" ends the line
   double tolerance = 0.0;
   std::string toleranceText;  // TOL as written, for the messages
 };
@@ -100,7 +110,7 @@ struct ScriptCommand {
   int button = kLeftButton;     // drag, click
   int dx = 0, dy = 0;           // drag
   bool fromGiven = false;       // drag: x, y given; click: always
-  int x = 0, y = 0;             // drag start, click position
+  int x = 0, y = 0;             // drag start, click and trace position
   int width = 0, height = 0;    // resize
   unsigned char key = 0;        // key
   Expectation expect;           // expect; its control's label is `label`

@@ -31,6 +31,7 @@
 #include "scene/view.h"
 #include "session/expectation.h"
 #include "session/png_snapshot.h"
+#include "stages/vertex_trace.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
@@ -231,6 +232,23 @@ FoundValue controlShown(const char* label) {
   return value;
 }
 
+// That line of the last trace's report (the checker lets no expect trace
+// come before a trace).
+std::vector<double> traceShown(TraceLine line) {
+  const CorvaneTrace& t = lastVertexTrace.corvane;
+  switch (line) {
+    case TraceLine::Eye:
+      return {t.eye.x, t.eye.y, t.eye.z, t.eye.w};
+    case TraceLine::Clip:
+      return {t.clip.x, t.clip.y, t.clip.z, t.clip.w};
+    case TraceLine::Ndc:
+      return {t.ndc.x, t.ndc.y, t.ndc.z};
+    case TraceLine::Window:
+      break;
+  }
+  return {t.window.x, t.window.y, t.window.z};
+}
+
 FoundValue shownFor(const Expectation& e, const char* label) {
   FoundValue found;
   switch (e.kind) {
@@ -243,6 +261,9 @@ FoundValue shownFor(const Expectation& e, const char* label) {
       break;
     case ExpectKind::Control:
       found = controlShown(label);
+      break;
+    case ExpectKind::Trace:
+      found.numbers = traceShown(e.traceLine);
       break;
     case ExpectKind::Flipped:
       found.numbers.push_back(static_cast<double>(flippedCount - flippedBefore));
@@ -291,6 +312,7 @@ void runCamera(const ScriptCommand& c) {
   } else {
     camera.lookAt(pointOf(c));
   }
+  updateCorvaneLookAt(camera);
   redisplaySceneWindows();
 }
 
@@ -322,6 +344,10 @@ void run(const ScriptCommand& c, const std::string& outDir) {
       break;
     case CommandKind::Snap:
       runSnap(c, outDir);
+      break;
+    case CommandKind::Trace:
+      drawingWindow();  // the context the trace comes back to
+      printVertexTrace(traceVertexAtPixel(c.x, c.y));
       break;
     case CommandKind::Expect:
       runExpect(c);

@@ -11,7 +11,7 @@ namespace {
 // is built with.
 std::string show(const ScriptCommand& c) {
   const char* const kinds[] = {"select", "check", "set",    "press", "drag",
-                               "key",    "click", "resize", "snap"};
+                               "key",    "click", "resize", "snap",  "trace"};
   std::string s = kinds[static_cast<int>(c.kind)];
   const auto add = [&s](bool given, const std::string& what) { s += given ? " " + what : ""; };
   const auto pair = [](int a, int b) { return std::to_string(a) + " " + std::to_string(b); };
@@ -27,8 +27,8 @@ std::string show(const ScriptCommand& c) {
 }
 
 const std::string kCommand =
-    "expected a command (select, check, set, press, drag, key, click, resize, snap, expect, echo, "
-    "camera, world), found ";
+    "expected a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, "
+    "echo, camera, world), found ";
 const std::string kRadio =
     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
     "found ";
@@ -104,6 +104,9 @@ TEST(Script, ReadsEveryCommandAndReportsEveryBadLineWithItsNumber) {
       {"snap", kName + kEnd},
       {"snap ../escape", kName + "\"../escape\""},
       {"snap .hidden", kName + "\".hidden\""},
+      {"trace 200 -7", "trace at 200 -7"},
+      {"trace 200", kNumber + kEnd},
+      {"trace 1 2 3", "expected end of line, found \"3\""},
   };
   std::string text = "# a session\n\n";
   std::vector<std::string> want, wantErrors, got;
