@@ -1,25 +1,12 @@
 #ifndef SESSION_PNG_SNAPSHOT_H_
 #define SESSION_PNG_SNAPSHOT_H_
 
-// Pictures of the viewer's windows as the X server shows them, and PNG files
-// of them (for the scripted sessions' `snap`).
+// PNG files of the viewer's windows for the scripted sessions' `snap`: two
+// window pictures (picture/window_picture.h) side by side, written as PNG.
 
 #include <string>
-#include <vector>
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;  // 8-bit R, G, B per pixel, rows from the top
-};
-
-// Asks the X server to keep a GLUT window's whole picture even where another
-// window covers it, so that a grab shows the window and not what lies on it.
-void keepWindowContents(int glutWindow);
-
-// What the X server shows in a GLUT window's client area (XGetImage), after
-// OpenGL and the server have finished. Leaves that window current.
-Picture grabWindow(int glutWindow);
+#include "picture/window_picture.h"
 
 // left and right side by side, tops aligned; black where the shorter one
 // leaves room.
