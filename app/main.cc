@@ -15,11 +15,13 @@
 #include <vector>
 
 #include "app/panel.h"
+#include "app/state.h"
 #include "app/startup.h"
 #include "cli/options.h"
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "stages/stages_window.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
 #include "session/script.h"
@@ -77,6 +79,11 @@ int main(int argc, char** argv) {
   if (options.inspect) {
     openInspector(controlPanelWindow());
     extraWindows.push_back(inspectorWindow());
+  }
+  if (options.stages) {
+    std::vector<int> others = {windowIds[0], controlPanelWindow()};
+    others.insert(others.end(), extraWindows.begin(), extraWindows.end());
+    extraWindows.push_back(openPipelineStages(others));
   }
   if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
   glutMainLoop();
