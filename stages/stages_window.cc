@@ -18,7 +18,7 @@
 
 #include "app/state.h"
 #include "corvane/corvane.h"
-#include "glui/imgui_context.h"
+#include "glui/glui_ext.h"
 #include "scene/close_alone.h"
 #include "scene/view.h"
 #include "stages/placement.h"
@@ -28,7 +28,7 @@
 
 namespace {
 
-using glui_detail::ContextScope;
+using glui_ext::ContextScope;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 520;
@@ -250,7 +250,7 @@ void followScene() {
 
 void onClose() {
   closeThisWindowAlone();
-  glui_detail::destroyWindowContext(context);
+  glui_ext::destroyWindowContext(context);
   context = nullptr;
   window = 0;
   pressed = false;
@@ -276,7 +276,7 @@ int openPipelineStages(const std::vector<int>& windowsToAvoid) {
   glutInitDisplayMode(static_cast<unsigned>(displayMode));
   glutInitWindowPosition(initX, initY);
   glutInitWindowSize(initW, initH);
-  context = glui_detail::createWindowContext();
+  context = glui_ext::createWindowContext();
   {
     ContextScope scope(context);
     ImGui::GetIO().DisplaySize = ImVec2(kWidth, kHeight);
