@@ -94,17 +94,8 @@ void placeClear() {
   glutPositionWindow(target.x, target.y);
 }
 
-// As the panel's field-of-view handler: the projection rebuilt in the
-// drawing window, both OpenGL's and Corvane's, and a frame asked for.
 void applyClipping(const PanelRequest& request) {
-  if (!request.setClipping) return;
-  nearPlane = request.nearPlane;
-  farPlane = request.farPlane;
-  const int current = glutGetWindow();
-  glutSetWindow(windowIds[0]);
-  loadFieldOfViewProjection();
-  glutPostRedisplay();
-  glutSetWindow(current);
+  if (request.setClipping) setClippingDistances(request.nearPlane, request.farPlane);
 }
 
 // One ImGui frame; the current ImGui context is this window's.
@@ -299,3 +290,17 @@ int openPipelineStages(const std::vector<int>& windowsToAvoid) {
 }
 
 int pipelineStagesWindow() { return window; }
+
+const StagesModel& pipelineStagesModel() { return model; }
+
+// As the panel's field-of-view handler: the projection rebuilt in the
+// drawing window, both OpenGL's and Corvane's, and a frame asked for.
+void setClippingDistances(float nearDistance, float farDistance) {
+  nearPlane = nearDistance;
+  farPlane = farDistance;
+  const int current = glutGetWindow();
+  glutSetWindow(windowIds[0]);
+  loadFieldOfViewProjection();
+  glutPostRedisplay();
+  if (current > 0) glutSetWindow(current);
+}

@@ -18,6 +18,8 @@
 
 #include <vector>
 
+#include "stages/stages_model.h"
+
 // Opens the window clear of the windows whose GLUT ids are given (and on
 // the screen when it fits), registers its callbacks and its frame listener.
 // Call once, after startViewer() and before glutMainLoop(). GLUT's current
@@ -26,5 +28,15 @@ int openPipelineStages(const std::vector<int>& windowsToAvoid);
 
 // The window's GLUT id; 0 before it opens and after it is closed.
 int pipelineStagesWindow();
+
+// What the window shows, as the last frame of the drawing window left it.
+const StagesModel& pipelineStagesModel();
+
+// What the near and far fields do with values they accept (0 < near < far,
+// both finite): nearPlane and farPlane take them, and the projection is
+// rebuilt in the drawing window, OpenGL's and Corvane's alike, and a frame
+// asked for, as a field-of-view change does. GLUT's current window is the
+// same on return.
+void setClippingDistances(float nearDistance, float farDistance);
 
 #endif  // STAGES_STAGES_WINDOW_H_
