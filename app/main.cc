@@ -2,9 +2,9 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world and --inspect add the opt-in "World View" and "Inspector" windows,
-// --script FILE [--out DIR] runs a session script (session/script.h),
-// checked before any window opens, and exits when the script ends, and
+// --world, --inspect and --stages add the opt-in "World View", "Inspector"
+// and "Pipeline Stages" windows, --script FILE [--out DIR] runs a session script
+// (session/script.h), checked before any window opens, and exits when the script ends, and
 // --check FILE... runs each script so in a viewer of its own
 // (session/check_run.h). Before any of
 // that the standard descriptors are made sure to be open and the display is
@@ -17,11 +17,13 @@
 #include <vector>
 
 #include "app/panel.h"
+#include "app/state.h"
 #include "app/startup.h"
 #include "cli/options.h"
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "stages/stages_window.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
 #include "session/check_run.h"
@@ -66,6 +68,11 @@ void startAndRun(const ViewerOptions& options, const Script* script, ScriptRun h
   if (options.inspect) {
     openInspector(controlPanelWindow());
     how.extraWindows.push_back(inspectorWindow());
+  }
+  if (options.stages) {
+    std::vector<int> others = {windowIds[0], controlPanelWindow()};
+    others.insert(others.end(), how.extraWindows.begin(), how.extraWindows.end());
+    how.extraWindows.push_back(openPipelineStages(others));
   }
   if (script) runScript(*script, how);
   glutMainLoop();
