@@ -129,7 +129,8 @@ void runPanelCommand(const ScriptCommand& c) {
     default:
       // "Quit" ends the run as its button does, but a failed expectation
       // is not reported as success.
-      if (c.label == panel_label::kQuit.text && tally->failed > 0) finish(kExitQuit);
+      if (std::strcmp(c.label, panel_label::kQuit.text) == 0 && tally->failed > 0)
+        finish(kExitQuit);
       glui_ext::press(control<GLUI_Button>(c.label));
       break;
   }
