@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kPlotSamples = 200;
-constexpr float kPlotHeight = 100.0f;
+constexpr float kPlotHeight = 80.0f;
 
 char markOf(float openGl, float corvane) {
   switch (matchCells(openGl, corvane)) {
@@ -105,7 +105,7 @@ void depthPlot(const StagesModel& model) {
                 double{use.nearestDistance}, double{use.farthestDistance});
   ImGui::TextUnformatted(text);
   depthUseLine(use, text, sizeof text);
-  ImGui::TextUnformatted(text);
+  ImGui::TextWrapped("%s", text);
 }
 
 // One stage as matrix x vector = result, row by row: the matrix's row, the

@@ -14,6 +14,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "app/state.h"
@@ -30,9 +31,9 @@ namespace {
 
 using glui_ext::ContextScope;
 
-constexpr int kWidth = 1000;
-constexpr int kHeight = 520;
-constexpr int kPanelWidth = 480;  // pixels right of the picture
+constexpr int kWidth = 920;
+constexpr int kHeight = 480;
+constexpr int kPanelWidth = 460;  // pixels right of the picture
 constexpr int kClickSlop = 3;     // pixels a press may move and still be a click
 constexpr int kGap = 8;           // pixels between windows
 
@@ -105,6 +106,9 @@ void frame(bool render) {
   const float left = static_cast<float>(pictureSize());
   ImGui::SetNextWindowPos(ImVec2(left, 0.0f));
   ImGui::SetNextWindowSize(ImVec2(static_cast<float>(width) - left, static_cast<float>(height)));
+  // The background is glClear's: a blended quad the size of the panel would
+  // cost llvmpipe more than all the rest of the frame.
+  ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(0, 0, 0, 0));
   // A scroll bar when the trace does not fit.
   ImGui::Begin("##stages", nullptr,
                ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
@@ -112,6 +116,7 @@ void frame(bool render) {
                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoBringToFrontOnFocus);
   const PanelRequest request = drawStagesPanel(model, controls);
   ImGui::End();
+  ImGui::PopStyleColor();
   if (render) {
     ImGui::Render();
   } else {
@@ -120,16 +125,37 @@ void frame(bool render) {
   applyClipping(request);
 }
 
+// The font texture is made by the first frame, with linear filtering.
+// Glyphs are drawn at whole pixels, so nearest filtering shows the same and
+// costs llvmpipe less.
+void useNearestFontFiltering() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  glBindTexture(GL_TEXTURE_2D,
+                static_cast<GLuint>(reinterpret_cast<std::intptr_t>(ImGui::GetIO().Fonts->TexID)));
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+}
+
 void onDisplay() {
   placeClear();
   ContextScope scope(context);
   if (model.selected) transformByOpenGl(model.view, &model.selectedVertex, 1, &model.openGl);
+  // The panel's part only: the picture clears its own, each pixel once.
+  const int picture = pictureSize();
   glViewport(0, 0, width, height);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(picture, 0, width - picture, height);
   const ImVec4 background = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
   glClearColor(background.x, background.y, background.z, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
+  glScissor(0, picture, picture, height - picture);  // below a picture shorter than the window
+  glClear(GL_COLOR_BUFFER_BIT);
+  glDisable(GL_SCISSOR_TEST);
   drawStagesPicture(model, mode(), controls.morph, observer, pictureSize(), &pictureView);
   frame(true);
+  useNearestFontFiltering();
   glViewport(0, 0, width, height);
   ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
   glutSwapBuffers();
@@ -150,7 +176,9 @@ void toImGui() {
   glutPostRedisplay();
 }
 
-bool inPicture(int x, int y) { return x < pictureSize() && y < pictureSize(); }
+// The picture fills the window's bottom left (GL's viewport origin); x and
+// y are GLUT's, from the top left.
+bool inPicture(int x, int y) { return x < pictureSize() && y >= height - pictureSize(); }
 
 void onMouse(int button, int state, int x, int y) {
   ContextScope scope(context);

@@ -2,7 +2,8 @@
 // vertex that both pipelines clip.
 #include "stages/vertex_trace.h"
 
-#include <gtest/gtest.h>
+#include <gtest/gtest.h>  // before Xlib.h (through glx.h), whose macros break it
+#include <GL/glx.h>
 
 #include "app/state.h"
 #include "corvane/corvane.h"
@@ -29,10 +30,16 @@ Captured tracedAt(int x, int y) {
   return capture([x, y] { printVertexTrace(traceVertexAtPixel(x, y)); });
 }
 
+// OpenGL's side comes from a context of the trace's own: the caller's context and drawable are
+// current again afterwards.
 TEST(VertexTraceTest, FrontVertexOfTheStartViewPrintsAsTheIssueShows) {
   createGlWindow();
   startState();
+  const GLXContext context = glXGetCurrentContext();
+  const GLXDrawable drawable = glXGetCurrentDrawable();
   const Captured printed = tracedAt(200, 200);
+  EXPECT_EQ(context, glXGetCurrentContext());
+  EXPECT_EQ(drawable, glXGetCurrentDrawable());
   EXPECT_EQ("\nVertex Trace\n", printed.err);
   EXPECT_EQ(
       "object (0.000000, 0.000000, 1.000000, 1.000000)\n"
