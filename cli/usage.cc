@@ -40,7 +40,7 @@ Start state, set as if by hand on the panel right after start-up:
   --vfov X           "Vfov:", degrees from 10 to 180 (start 60)
   --near X, --far X  the clipping distances, 0 < near < far (start 0.1, 1000)
 Sessions and extra windows:
-  --script FILE      runs FILE's steps (viewer(1); trace X Y: one vertex's stages)
+  --script FILE      runs FILE's steps (viewer(1); trace X Y: a vertex's stages)
   --out DIR          puts the script's snapshots in DIR (needs --script)
   --check FILE...    runs each script on a private display; a line for each
   --inspect          opens an inspector window
