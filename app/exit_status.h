@@ -5,10 +5,11 @@
 // process: the keyboard handler's Esc (corvane/reports.cc), the lowest of
 // them, then main, the command line, the session scripts and the display
 // check. Header only, with the shared state, so that the handlers see it.
-constexpr int kExitQuit = 0;      // "Quit", --help, --version, a script's end
-constexpr int kExitEscape = 1;    // Esc
-constexpr int kExitUsage = 2;     // a bad command line or script
-constexpr int kExitSnapshot = 3;  // a snapshot or a script's report output could not be written
-constexpr int kExitDisplay = 4;   // the X display cannot be opened or was lost
+constexpr int kExitQuit = 0;         // "Quit", --help, --version, a script's end
+constexpr int kExitEscape = 1;       // Esc
+constexpr int kExitUsage = 2;        // a bad command line or script
+constexpr int kExitSnapshot = 3;     // a snapshot or a script's report output could not be written
+constexpr int kExitDisplay = 4;      // the X display cannot be opened or was lost
+constexpr int kExitExpectation = 5;  // a session script's expectation failed
 
 #endif  // APP_EXIT_STATUS_H_

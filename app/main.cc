@@ -2,16 +2,19 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world and --inspect add the opt-in "World View" and "Inspector" windows,
-// and --script FILE [--out DIR] runs a session script (session/script.h), checked
-// before any window opens, and exits when the script ends. Before any of
-// that the standard descriptors are made sure to be open and the display is
-// checked, so a missing display ends with one line and status 4, and report
-// output never blocks the windows (process/report_output.h).
+// --world, --inspect and --stages add the opt-in "World View", "Inspector"
+// and "Pipeline Stages" windows, --script FILE [--out DIR] runs a session
+// script (session/script.h), checked before any window opens, and exits when
+// the script ends, and --check FILE... runs each script so in a viewer of its
+// own (session/check_run.h). Before any of that the standard descriptors are
+// made sure to be open and the display is checked, so a missing display ends
+// with one line and status 4, and report output never blocks the windows
+// (process/report_output.h).
 #include <GL/freeglut.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -26,8 +29,10 @@
 #include "process/standard_streams.h"
 #include "scene/close_alone.h"
 #include "scene/window_limit.h"
+#include "session/check_run.h"
 #include "session/script.h"
 #include "session/script_run.h"
+#include "stages/stages_window.h"
 #include "world/world_view.h"
 
 namespace {
@@ -35,8 +40,9 @@ namespace {
 // The drawing window's default placement with the parts -geometry gave laid
 // over it, as the command line read them: freeglut leaves the size it reports
 // unset when the geometry has none. An offset from the right or bottom edge
-// places the window's far side there, as X does, within X's 16-bit positions. A side larger than
-// the drawing window's limit is cut to it here, before the window exists.
+// places the window's far side there, as X does, within X's 16-bit positions.
+// A side larger than the drawing window's limit is cut to it here, before the
+// window exists.
 WindowPlacement placementFromGeometry(const GeometryParts& parts) {
   WindowPlacement placement;
   if (parts.hasWidth) placement.width = parts.width;
@@ -69,6 +75,40 @@ std::vector<int> openWindows() {
   return windows;
 }
 
+// Opens the display and the windows, then runs the script when there is one,
+// else GLUT's event loop; returns never.
+[[noreturn]] void startAndRun(const ViewerOptions& options, const Script* script, ScriptRun how,
+                              int argc, char** argv) {
+  exitUnlessDisplayOpens(argc, argv);
+  glutInit(&argc, argv);
+  exitOnLostDisplay();
+  routeReportsWithoutBlocking();
+  startViewer(options.geometry ? placementFromGeometry(options.placed) : WindowPlacement());
+  applyStartOptions(options);
+  if (options.world) {
+    how.extraWindows.push_back(openWorldView());
+    how.placeObserver = placeObserver;
+  }
+  if (options.inspect) {
+    openInspector(controlPanelWindow());
+    how.extraWindows.push_back(inspectorWindow());
+  }
+  if (options.stages) {
+    std::vector<int> others = {windowIds[0], controlPanelWindow()};
+    others.insert(others.end(), how.extraWindows.begin(), how.extraWindows.end());
+    how.extraWindows.push_back(openPipelineStages(others));
+  }
+  openExtraWindows = how.extraWindows;
+  hideWindowsWhileReportsWait(openWindows);
+  if (script) {
+    const int status = runScript(*script, how);
+    // Reports that could not be written fail the script like a snapshot.
+    std::exit(finishReports() ? status : kExitSnapshot);
+  }
+  glutMainLoop();
+  std::exit(kExitQuit);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,25 +129,14 @@ int main(int argc, char** argv) {
   }
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
-  exitUnlessDisplayOpens(argc, argv);
-  glutInit(&argc, argv);
-  exitOnLostDisplay();
-  routeReportsWithoutBlocking();
-  startViewer(options.geometry ? placementFromGeometry(options.placed) : WindowPlacement());
-  applyStartOptions(options);
-  std::vector<int> extraWindows;
-  if (options.world) extraWindows.push_back(openWorldView());
-  if (options.inspect) {
-    openInspector(controlPanelWindow());
-    extraWindows.push_back(inspectorWindow());
+  if (options.check) {
+    if (options.display) exitUnlessDisplayOpens(argc, argv);  // its one line, not a child's
+    return checkScripts(options.checkFiles, options.out, options.display,
+                        [&](const Script& checked, const ScriptRun& how) {
+                          startAndRun(options, &checked, how, argc, argv);
+                        });
   }
-  openExtraWindows = extraWindows;
-  hideWindowsWhileReportsWait(openWindows);
-  if (options.script) {
-    runScript(script, options.out ? options.out : ".", extraWindows);
-    // Reports that could not be written fail the script like a snapshot.
-    return finishReports() ? kExitQuit : kExitSnapshot;
-  }
-  glutMainLoop();
-  return 0;
+  ScriptRun how;
+  if (options.out) how.outDir = options.out;
+  startAndRun(options, options.script ? &script : nullptr, how, argc, argv);
 }

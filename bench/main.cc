@@ -22,6 +22,7 @@
 #include "bench/inspector_bench.h"
 #include "bench/panel_bench.h"
 #include "bench/report.h"
+#include "bench/stages_bench.h"
 #include "bench/world_bench.h"
 
 namespace {
@@ -174,6 +175,20 @@ void reportWorldFrames() {
   }
 }
 
+// The stages window draws the vertices of at most depth 4; a trace picks
+// among all of the panel's depth, 8 the worst.
+void reportStages() {
+  for (int depth : {1, 4, kMaxDepth}) {
+    bench::ResultLine("stages_frame")
+        .add("depth", depth)
+        .add("ms", bench::timeStagesFrames(depth, 100))
+        .print();
+  }
+  for (int depth : {1, 4, kMaxDepth}) {
+    bench::ResultLine("trace").add("depth", depth).add("ms", bench::timeTraces(depth, 200)).print();
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -202,6 +217,7 @@ int main(int argc, char** argv) {
   reportDragTimings(settings);
   reportFrameTimings(settings);
   reportWorldFrames();
+  reportStages();
   reportInspector(settings);
   return 0;
 }

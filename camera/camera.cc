@@ -13,6 +13,8 @@ bool canNormalize(const Vector3& a) {
 
 }  // namespace
 
+long flippedCount = 0;
+
 Camera::Camera() { reset(); }
 
 void Camera::reset() {
@@ -58,6 +60,7 @@ void Camera::lookAt(Vector3 target) {
   if (!sameSide) {
     newV = newV * -1.0f;
     std::cerr << "flipped" << std::endl;
+    ++flippedCount;
   }
 
   Vector3 newU = newV.cross(newN);

@@ -62,4 +62,8 @@ class Camera {
 
 static_assert(std::is_trivially_copyable_v<Camera>);
 
+// How many times Camera::lookAt has written "flipped" since the start; a
+// session script's `expect flipped` counts from it.
+extern long flippedCount;
+
 #endif  // CAMERA_CAMERA_H_

@@ -130,6 +130,7 @@ void dragStep(int sign, float translateAmount, float rotateAmount) {
                                            : rotateStepAboutAxis(sign, rotateAmount);
   const Matrix4 before = corvaneModelView;
   corvaneModelView = corvaneModelView * step;
+  updateCorvaneLookAt(camera);
   lastDragStep.count += 1;
   lastDragStep.mode = navigationMode == 0 ? 0 : 1;
   lastDragStep.sign = sign;

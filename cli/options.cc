@@ -22,10 +22,14 @@ enum class Kind {
   NoCull,
   Hfov,
   Vfov,
+  Near,
+  Far,
   Script,
   Out,
+  Check,
   Inspect,
   World,
+  Stages,
   Display,
   Geometry,
   XFlag
@@ -47,6 +51,12 @@ struct OptionRule {
 
 constexpr char kDepthRange[] = "a whole number from 1 to 8";
 constexpr char kFovRange[] = "a number of degrees from 10 to 180";
+constexpr char kDistance[] = "a distance above 0";
+
+// The start values of nearPlane and farPlane (app/state.cc), against which a
+// lone --near or --far must keep near < far.
+constexpr float kStartNear = 0.1f;
+constexpr float kStartFar = 1000.0f;
 
 constexpr OptionRule kOptions[] = {
     {"--help", Kind::Help, nullptr, Repeat::LastWins},
@@ -58,10 +68,14 @@ constexpr OptionRule kOptions[] = {
     {"--no-cull", Kind::NoCull, nullptr, Repeat::LastWins},
     {"--hfov", Kind::Hfov, kFovRange, Repeat::LastWins},
     {"--vfov", Kind::Vfov, kFovRange, Repeat::LastWins},
+    {"--near", Kind::Near, kDistance, Repeat::LastWins},
+    {"--far", Kind::Far, kDistance, Repeat::LastWins},
     {"--script", Kind::Script, "a file name"},
     {"--out", Kind::Out, "a directory name"},
+    {"--check", Kind::Check, nullptr},
     {"--inspect", Kind::Inspect, nullptr, Repeat::LastWins},
     {"--world", Kind::World, nullptr, Repeat::LastWins},
+    {"--stages", Kind::Stages, nullptr, Repeat::LastWins},
     // Read by glutInit; never written with '='.
     // Once: the display check must look at the display freeglut will open.
     {"-display", Kind::Display, "an X display name such as :0"},
@@ -187,12 +201,26 @@ class Parser {
         (h ? o.hfov : o.vfov) = static_cast<float>(number);
         return true;
       }
+      case Kind::Near:
+      case Kind::Far: {
+        // Finite and above 0 once it is the float the projection is built
+        // from: "1e-50" and "1e39" are refused.
+        if (!parseDecimal(value, &number)) return badValue(rule, value);
+        const float asFloat = static_cast<float>(number);
+        if (!(asFloat > 0.0f) || !std::isfinite(asFloat)) return badValue(rule, value);
+        const bool n = rule.kind == Kind::Near;
+        (n ? o.hasNear : o.hasFar) = true;
+        (n ? o.nearPlane : o.farPlane) = asFloat;
+        (n ? nearText_ : farText_) = value;
+        return true;
+      }
       case Kind::Script:
       case Kind::Out:
         if (*value == '\0') return badValue(rule, value);
         (rule.kind == Kind::Script ? o.script : o.out) = value;
         return true;
       case Kind::Display:
+        o.display = true;
         return *value != '\0' || badValue(rule, value);
       case Kind::Geometry:
         o.geometry = true;
@@ -224,6 +252,12 @@ class Parser {
       case Kind::World:
         o.world = true;
         break;
+      case Kind::Check:
+        o.check = true;
+        break;
+      case Kind::Stages:
+        o.stages = true;
+        break;
       default:
         break;
     }
@@ -249,8 +283,26 @@ class Parser {
                 rule.accepted);
   }
 
+  // After all options: the near distance below the far one, each given or
+  // at its start value. The message names the far option when it was given.
+  void checkClippingDistances() {
+    const ViewerOptions& o = result_->options;
+    const float nearDistance = o.hasNear ? o.nearPlane : kStartNear;
+    const float farDistance = o.hasFar ? o.farPlane : kStartFar;
+    if (nearDistance < farDistance) return;
+    if (o.hasFar) {
+      fail("viewer: option '--far' got '%s' but needs a distance above the near one, %g",
+           printable(farText_).c_str(), double{nearDistance});
+    } else {
+      fail("viewer: option '--near' got '%s' but needs a distance below the far one, %g",
+           printable(nearText_).c_str(), double{farDistance});
+    }
+  }
+
  private:
   ParsedCommandLine* result_;
+  const char* nearText_ = "";
+  const char* farText_ = "";
 };
 
 const OptionRule* findOption(const char* name, size_t length) {
@@ -272,6 +324,10 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
   for (int i = 1; i < *argc && result.ok; ++i) {
     const char* arg = argv[i];
     if (arg[0] != '-' || arg[1] == '\0') {
+      if (result.options.check) {
+        result.options.checkFiles.push_back(arg);
+        continue;
+      }
       parser.fail("viewer: unexpected argument '%s'", printable(arg).c_str());
       break;
     }
@@ -316,10 +372,17 @@ ParsedCommandLine parseCommandLine(int* argc, char** argv) {
     if (!equals) ++i;
   }
   const ViewerOptions& o = result.options;
-  if (result.ok && !o.help && !o.version && o.out != nullptr && o.script == nullptr) {
+  const bool run = result.ok && !o.help && !o.version;
+  if (run && o.check && o.script != nullptr) {
+    parser.fail("viewer: option '--check' cannot go with '--script %s'",
+                printable(o.script).c_str());
+  } else if (run && o.check && o.checkFiles.empty()) {
+    parser.fail("viewer: option '--check' needs one or more script files");
+  } else if (run && o.out != nullptr && o.script == nullptr && !o.check) {
     parser.fail("viewer: option '--out' got '%s' but needs '--script FILE' as well",
                 printable(o.out).c_str());
   }
+  if (run && result.ok) parser.checkClippingDistances();
   *argc = kept;
   argv[kept] = nullptr;
   return result;

@@ -11,6 +11,7 @@
 // Values are taken as written: never wrapped or clamped into range.
 
 #include <string>
+#include <vector>
 
 #include "app/exit_status.h"
 
@@ -40,13 +41,23 @@ struct ViewerOptions {
   bool hasHfov = false;
   float hfov = 0.0f;  // degrees, 10..180, when hasHfov
   bool hasVfov = false;
-  float vfov = 0.0f;             // degrees, 10..180, when hasVfov
+  float vfov = 0.0f;  // degrees, 10..180, when hasVfov
+  bool hasNear = false;
+  float nearPlane = 0.0f;  // world units, finite, when hasNear
+  bool hasFar = false;
+  float farPlane = 0.0f;         // world units, finite, when hasFar; near < far
   const char* script = nullptr;  // --script FILE, pointing into argv
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
+  bool stages = false;
   bool geometry = false;  // -geometry was given (freeglut reads its value too)
   GeometryParts placed;   // what -geometry gave, when given
+  bool display = false;   // -display was given (freeglut reads its value)
+  // --check FILE...: the arguments after --check that are no options,
+  // pointing into argv; --out may go with it, --script may not.
+  bool check = false;
+  std::vector<const char*> checkFiles;
 };
 
 struct ParsedCommandLine {

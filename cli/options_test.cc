@@ -28,11 +28,18 @@ std::string outcome(std::vector<std::string> args) {
   add(o.noCull, "no-cull");
   add(o.hasHfov, "hfov=" + std::to_string(o.hfov));
   add(o.hasVfov, "vfov=" + std::to_string(o.vfov));
+  add(o.hasNear, "near=" + std::to_string(o.nearPlane));
+  add(o.hasFar, "far=" + std::to_string(o.farPlane));
   add(o.script, "script=" + str(o.script));
   add(o.out, "out=" + str(o.out));
   add(o.inspect, "inspect");
   add(o.world, "world");
+  add(o.stages, "stages");
   add(o.geometry, "geometry");
+  add(o.display, "display");
+  std::string files;
+  for (const char* file : o.checkFiles) files += std::string(",") + file;
+  add(o.check, "check" + files);
   s += "|";
   for (int i = 1; i < argc; ++i) s += std::string(" ") + argv[i];
   EXPECT_STREQ(argv[0], "viewer");
@@ -59,6 +66,17 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
       {{"--out=o", "--mode=wireframe", "--depth=8", "--hfov=72.3", "--vfov=.3e2", "--script=s"},
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},
+      {{"--near", "1", "--far=5", "--stages"}, "near=1.000000 far=5.000000 stages |"},
+      {{"--near=999.5"}, "near=999.500000 |"},
+      {{"--far", "0.2"}, "far=0.200000 |"},
+      {{"--near", "1e-30", "--far", "3e38"}, "near=0.000000 far=" + std::to_string(3e38f) + " |"},
+      {{"--near", "5", "--far", "5"},
+       "viewer: option '--far' got '5' but needs a distance above the near one, 5"},
+      {{"--far", "0.05"},
+       "viewer: option '--far' got '0.05' but needs a distance above the near one, 0.1"},
+      {{"--near", "1000"},
+       "viewer: option '--near' got '1000' but needs a distance below the far one, 1000"},
+      {{"--stages=1"}, "viewer: option '--stages' takes no value but got '1'"},
       {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
       // A file or folder given twice is refused, in any spelling.
       {{"--script", "a", "--script=b"},
@@ -84,7 +102,7 @@ TEST(CommandLine, LeavesTheXOptionsForGlutInitInOrder) {
   expectOutcomes({
       {{"-display", ":7", "--light", "-iconic", "--depth", "2", "-sync", "-gldebug", "-direct",
         "-indirect", "-geometry", "300"},
-       "depth=2 light geometry | -display :7 -iconic -sync -gldebug -direct -indirect "
+       "depth=2 light geometry display | -display :7 -iconic -sync -gldebug -direct -indirect "
        "-geometry 300"},
       {{"-geometry", "600x500-0-0", "-geometry", "=+10+20"},
        "geometry | -geometry 600x500-0-0 -geometry =+10+20"},
@@ -107,6 +125,18 @@ TEST(CommandLine, RefusesUnknownInputWithItsExactMessage) {
   });
 }
 
+// --check takes the arguments after it that are no options, and goes with --out, not --script.
+TEST(CommandLine, ReadsTheScriptFilesAfterCheck) {
+  expectOutcomes({
+      {{"--check", "a.script", "--out", "o", "b", "--light"}, "light out=o check,a.script,b |"},
+      {{"-display", ":2", "--check", "a"}, "display check,a | -display :2"},
+      {{"a.script", "--check"}, "viewer: unexpected argument 'a.script'"},
+      {{"--check", "--depth", "2"}, "viewer: option '--check' needs one or more script files"},
+      {{"--check", "a", "--script", "s"}, "viewer: option '--check' cannot go with '--script s'"},
+      {{"--check", "a", "--help"}, "help check,a |"},
+  });
+}
+
 // Each option's value missing, and values refused: as the next argument and, for our options,
 // after '='.
 TEST(CommandLine, RefusesAMissingOrBadValueNamingWhatItAccepts) {
@@ -122,6 +152,8 @@ TEST(CommandLine, RefusesAMissingOrBadValueNamingWhatItAccepts) {
       {"--mode", {"shaded", "Solid"}, "points, wireframe or solid"},
       {"--hfov", {"9.99", "180.01", ""}, kFov},
       {"--vfov", {"5", "nan", "inf", "1e999", "0x1e", "30deg", "3e1 "}, kFov},
+      {"--near", {"0", "-1", "1e-50", "nan", "inf", "1e39", "1m", ""}, "a distance above 0"},
+      {"--far", {"-0", "0x10"}, "a distance above 0"},
       {"--script", {""}, "a file name"},
       {"--out", {""}, "a directory name"},
       {"-display", {""}, "an X display name such as :0"},

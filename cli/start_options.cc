@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/panel.h"
+#include "app/state.h"
 #include "glui/glui_ext.h"
 
 namespace {
@@ -18,6 +19,10 @@ void typeInto(GLUI_Spinner* spinner, double value) {
 }  // namespace
 
 void applyStartOptions(const ViewerOptions& options) {
+  // The clipping distances have no control on the panel; the first reshape,
+  // still to come, builds both projections from them.
+  if (options.hasNear) nearPlane = options.nearPlane;
+  if (options.hasFar) farPlane = options.farPlane;
   if (options.mode >= 0) glui_ext::select(*renderModeGroup, options.mode);
   if (options.light && lightCheckbox->get_int_val() == 0) glui_ext::toggle(*lightCheckbox);
   if (options.noCull && cullingCheckbox->get_int_val() != 0) glui_ext::toggle(*cullingCheckbox);

@@ -10,6 +10,10 @@
 // controlCallback runs with the drawing window current. A value the control
 // already has changes nothing and calls nothing, as for a user.
 //
+// --near and --far are written to nearPlane and farPlane, which have no
+// control, before anything else; the first reshape, still to come when this
+// runs, builds OpenGL's and Corvane's projections from them.
+//
 // Does not: make any call at all for options not given, check ranges (the
 // parser did), or touch the drag mode, axis, "Look at Object" or the camera.
 

@@ -39,15 +39,18 @@ Start state, set as if by hand on the panel right after start-up:
   --no-cull          unticks "Backface culling"
   --hfov X           "Hfov:", degrees from 10 to 180 (start 60)
   --vfov X           "Vfov:", degrees from 10 to 180 (start 60)
+  --near X, --far X  the clipping distances, 0 < near < far (start 0.1, 1000)
 Sessions and extra windows:
   --script FILE      runs the session script FILE, then exits (viewer(1),
-                     SCRIPTS, lists its commands)
+                     SCRIPTS, lists its commands, trace X Y among them)
   --out DIR          puts the script's snapshots in DIR (needs --script)
+  --check FILE...    runs each script on a private display; a line for each
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
                      from outside: drag to orbit, wheel to zoom, r to reset
-  -h, --help         prints this help and exits
-  --version          prints the version and exits
+  --stages           opens "Pipeline Stages": eye, clip, NDC and window space,
+                     the depth plot, near and far, a clicked vertex traced
+  -h, --help, --version  prints this help, or the version, and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
 refused, not wrapped as the panel's arrows do. --script, --out and -display
 may be given once; other options given again take the later value.
@@ -71,6 +74,7 @@ Exit status:
   2  a bad command line, or a bad script (a FILE:LINE: line for each fault)
   3  a snapshot, or at a script's end some report output, could not be written
   4  the X display cannot be opened, did not answer within 10 s, or was lost
+  5  an expectation of a script failed
 )";
 
 }  // namespace

@@ -2,10 +2,14 @@
 
 #include <cmath>
 
+#include "corvane/pipeline.h"
+
 // Both start as the identity by constant initialisation, so they are valid
 // whatever order the other globals are constructed in.
 Matrix4 corvaneModelView;
 Matrix4 corvaneProjection;
+Matrix4 corvaneLookAt;
+Viewport corvaneViewport = {0, 0, 400, 400};
 
 static_assert(Matrix4().at(3, 3) == 1.0f && Matrix4().at(0, 3) == 0.0f,
               "Matrix4's default constructor must be usable at compile time");
@@ -35,3 +39,9 @@ void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farP
                               0.0f, 0.0f, -1.0f, 0.0f);
   // clang-format on
 }
+
+void updateCorvaneViewport(int width, int height) {
+  corvaneViewport = Viewport{0, 0, width, height};
+}
+
+void updateCorvaneLookAt(const Camera& camera) { corvaneLookAt = lookAtMatrix(camera); }

@@ -74,6 +74,8 @@ Commit commitText(GLUI_Spinner& spinner, const std::string& text) {
   return UserActions::commitText(spinner, text);
 }
 
+std::string fieldText(const GLUI_Spinner& spinner) { return UserActions::fieldText(spinner); }
+
 bool takeOverLiveValues(GLUI& glui) { return UserActions::syncLive(glui); }
 
 FoundControl findByLabel(GLUI& glui, const char* label) {

@@ -53,6 +53,10 @@ void press(GLUI_Button& button);
 using glui_detail::Commit;
 Commit commitText(GLUI_Spinner& spinner, const std::string& text);
 
+// The text the spinner's field shows while no one edits it: a whole number,
+// or a float with the panel's two decimals ("60.00").
+std::string fieldText(const GLUI_Spinner& spinner);
+
 // Takes over the values the application wrote into glui's live variables, as
 // the panel window does before each input event; true when any control's
 // value changed. Unlike GLUI::sync_live it asks for no redraw of the panel.

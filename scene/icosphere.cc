@@ -43,13 +43,13 @@ void setLighting(bool on) {
   }
 }
 
+}  // namespace
+
 // The sum is exact in double and halving it is exact, so the one rounding is
 // the store to float.
 void midpoint(const float* a, const float* b, float* out) {
   for (int k = 0; k < 3; ++k) out[k] = static_cast<float>((double{a[k]} + double{b[k]}) / 2.0);
 }
-
-}  // namespace
 
 void drawIcosphere() {
   const GLenum mode = polygonModeFor(renderMode);

@@ -34,6 +34,10 @@ void subdivide(const float* p1, const float* p2, const float* p3, int depth);
 // unit sphere is the outward unit normal.
 void drawTriangle(const float* p1, const float* p2, const float* p3);
 
+// The point halfway between a and b, not yet pushed out onto the sphere;
+// subdivide makes each new corner as midpoint, then normalizePoint.
+void midpoint(const float* a, const float* b, float* out);
+
 // Scales p in place to unit length. A zero point is reported on standard error
 // ("Zero length vector") and left as it is.
 void normalizePoint(float* p);

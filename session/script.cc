@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,26 +14,19 @@
 #include "app/exit_status.h"
 #include "app/panel_labels.h"
 #include "text/printable.h"
+#include "world/observer.h"
 
 namespace {
 
 constexpr int kMaxPixels = 10000;
 
 const char* const kCommands =
-    "a command (select, check, set, press, drag, key, click, resize, snap)";
+    "a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, echo, "
+    "camera, world)";
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
   return word ? "\"" + printable(*word) + "\"" : std::string("end of line");
-}
-
-// The label as a script may write it: without trailing blanks and a final
-// colon, in quotes when it holds a blank.
-std::string shortLabel(const char* built) {
-  std::string label = built;
-  while (!label.empty() && label.back() == ' ') label.pop_back();
-  if (!label.empty() && label.back() == ':') label.pop_back();
-  return label.find(' ') == std::string::npos ? label : "\"" + label + "\"";
 }
 
 // The label as the panel builds it, or without its trailing blanks, or
@@ -163,6 +157,35 @@ class Line {
     return true;
   }
 
+  // A finite decimal: sign, digits, point and exponent only, so that strtod's
+  // extras (blanks, hex, "inf", "nan") are refused.
+  bool decimal(const std::string& expected, double& out) {
+    std::string w;
+    if (!word(expected, w)) return false;
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(w.c_str(), &end);
+    const bool plain = !w.empty() && w.find_first_not_of("+-.0123456789eE") == std::string::npos;
+    if (!plain || *end != '\0' || errno != 0 || !std::isfinite(value)) {
+      fail(expected, &w);
+      return false;
+    }
+    out = value;
+    return true;
+  }
+
+  // A decimal in lo..hi, or in lo..hi with hi left out.
+  bool decimalIn(const std::string& expected, double lo, double hi, bool hiIncluded, double& out) {
+    const std::string* w = peek();
+    const std::string given = w ? *w : std::string();
+    if (!decimal(expected, out)) return false;
+    if (out < lo || out > hi || (!hiIncluded && out == hi)) {
+      fail(expected, &given);
+      return false;
+    }
+    return true;
+  }
+
   bool label(ControlKind kind, const char*& out) {
     const std::string expected = labelsOfKind(kind);
     std::string w;
@@ -230,6 +253,154 @@ void parseKey(Line& line, ScriptCommand& c) {
   }
 }
 
+const char* const kExpectWhat =
+    "eye, modelview, projection, flipped, trace or the label of a radio button, check box or "
+    "spinner";
+const char* const kNumber = "a number";
+
+// The control holding a value (not a button) that the label names, by the rule of findLabel
+// across those kinds, or nullptr.
+const ControlLabel* valueControl(const std::string& given) {
+  const ControlLabel* caseless = nullptr;
+  int caselessCount = 0;
+  for (const ControlLabel& control : kPanelControls) {
+    if (control.kind == ControlKind::Button) continue;
+    if (labelMatches(control.text, given, false)) return &control;
+    if (labelMatches(control.text, given, true)) {
+      caseless = &control;
+      ++caselessCount;
+    }
+  }
+  return caselessCount == 1 ? caseless : nullptr;
+}
+
+void parseNumbers(Line& line, int count, std::vector<double>& out) {
+  for (int i = 0; i < count; ++i) {
+    double value = 0.0;
+    if (!line.decimal(kNumber, value)) return;
+    out.push_back(value);
+  }
+}
+
+// "within TOL" or the end of the line.
+void parseWithin(Line& line, Expectation& e) {
+  if (line.nextIs("within")) {
+    std::string within;
+    line.word("within", within);
+    const char* expected = "a tolerance, a number of 0 or more";
+    const std::string* given = line.peek();
+    if (given) e.toleranceText = *given;
+    if (line.decimalIn(expected, 0.0, HUGE_VAL, true, e.tolerance)) e.within = true;
+  }
+  line.end(e.within ? "end of line" : "within or end of line");
+}
+
+// A line of the trace's report and its numbers: four for eye and clip, three
+// for ndc and window.
+void parseTraceLine(Line& line, Expectation& e) {
+  const char* const kLines = "eye, clip, ndc or window";
+  std::string name;
+  if (!line.word(kLines, name)) return;
+  if (name == "eye") {
+    e.traceLine = TraceLine::Eye;
+  } else if (name == "clip") {
+    e.traceLine = TraceLine::Clip;
+  } else if (name == "ndc") {
+    e.traceLine = TraceLine::Ndc;
+  } else if (name == "window") {
+    e.traceLine = TraceLine::Window;
+  } else {
+    line.fail(kLines, &name);
+    return;
+  }
+  const bool four = e.traceLine == TraceLine::Eye || e.traceLine == TraceLine::Clip;
+  parseNumbers(line, four ? 4 : 3, e.numbers);
+}
+
+void parseExpect(Line& line, ScriptCommand& c) {
+  Expectation& e = c.expect;
+  std::string what;
+  if (!line.word(kExpectWhat, what)) return;
+  if (what == "eye") {
+    e.kind = ExpectKind::Eye;
+    parseNumbers(line, 3, e.numbers);
+    parseWithin(line, e);
+  } else if (what == "modelview" || what == "projection") {
+    e.kind = what == "modelview" ? ExpectKind::ModelView : ExpectKind::Projection;
+    std::string pipeline;
+    if (line.word("opengl or corvane", pipeline) && pipeline != "opengl" && pipeline != "corvane") {
+      line.fail("opengl or corvane", &pipeline);
+    }
+    e.corvane = pipeline == "corvane";
+    parseNumbers(line, 16, e.numbers);
+    parseWithin(line, e);
+  } else if (what == "flipped") {
+    e.kind = ExpectKind::Flipped;
+    int count = 0;
+    line.number(0, kMaxPixels, count);
+    e.numbers.push_back(count);
+    line.end();
+  } else if (what == "trace") {
+    e.kind = ExpectKind::Trace;
+    parseTraceLine(line, e);
+    parseWithin(line, e);
+  } else if (const ControlLabel* control = valueControl(what)) {
+    e.kind = ExpectKind::Control;
+    c.label = control->text;
+    if (control->kind == ControlKind::Spinner) {
+      parseNumbers(line, 1, e.numbers);
+      parseWithin(line, e);
+    } else {
+      if (line.word("on or off", e.word) && e.word != "on" && e.word != "off") {
+        line.fail("on or off", &e.word);
+      }
+      line.end();
+    }
+  } else {
+    line.fail(kExpectWhat, &what);
+  }
+}
+
+void parseCamera(Line& line, ScriptCommand& c) {
+  std::string what;
+  if (line.word("eye or aim", what) && what != "eye" && what != "aim")
+    line.fail("eye or aim", &what);
+  c.kind = what == "aim" ? CommandKind::CameraAim : CommandKind::CameraEye;
+  for (int i = 0; i < 3; ++i) {
+    double value = 0.0;
+    line.decimalIn("a number from -10000 to 10000", -kMaxPixels, kMaxPixels, true, value);
+    c.point.push_back(value);
+  }
+  line.end();
+}
+
+// Within the limits the world view keeps its observer in.
+void parseWorld(Line& line, ScriptCommand& c) {
+  std::string what;
+  if (line.word("orbit", what) && what != "orbit") line.fail("orbit", &what);
+  c.kind = CommandKind::WorldOrbit;
+  double azimuth = 0.0, elevation = 0.0, distance = 0.0;
+  line.decimalIn("an azimuth from -180 up to 180, in degrees", -180.0, 180.0, false, azimuth);
+  const int maxElevation = static_cast<int>(kMaxElevation);
+  const std::string elevations = "an elevation from " + std::to_string(-maxElevation) + " to " +
+                                 std::to_string(maxElevation) + ", in degrees";
+  line.decimalIn(elevations, -kMaxElevation, kMaxElevation, true, elevation);
+  const std::string distances = "a distance from " +
+                                std::to_string(static_cast<int>(kMinDistance)) + " to " +
+                                std::to_string(static_cast<int>(kMaxDistance));
+  line.decimalIn(distances, kMinDistance, kMaxDistance, true, distance);
+  c.point = {azimuth, elevation, distance};
+  line.end();
+}
+
+void parseEcho(Line& line, ScriptCommand& c) {
+  std::string word;
+  for (const char* separator = ""; line.peek(); separator = " ") {
+    line.word("", word);
+    c.text += separator + word;
+  }
+}
+
 void parseCommand(Line& line, ScriptCommand& c) {
   std::string name;
   line.word(kCommands, name);
@@ -271,11 +442,26 @@ void parseCommand(Line& line, ScriptCommand& c) {
     c.kind = CommandKind::Resize;
     line.number(1, kMaxPixels, c.width);
     line.number(1, kMaxPixels, c.height);
+  } else if (name == "trace") {
+    c.kind = CommandKind::Trace;
+    line.number(-kMaxPixels, kMaxPixels, c.x);
+    line.number(-kMaxPixels, kMaxPixels, c.y);
   } else if (name == "snap") {
     c.kind = CommandKind::Snap;
     const char* expected =
         "a file name of letters, digits, '.', '-' and '_', not starting with '.'";
     if (line.word(expected, c.text) && !validFileName(c.text)) line.fail(expected, &c.text);
+  } else if (name == "expect") {
+    c.kind = CommandKind::Expect;
+    parseExpect(line, c);
+    return;
+  } else if (name == "echo") {
+    c.kind = CommandKind::Echo;
+    parseEcho(line, c);
+  } else if (name == "camera") {
+    parseCamera(line, c);
+  } else if (name == "world") {
+    parseWorld(line, c);
   } else {
     line.fail(kCommands, &name);
   }
@@ -284,11 +470,20 @@ void parseCommand(Line& line, ScriptCommand& c) {
 
 }  // namespace
 
+std::string shortLabel(const char* built) {
+  std::string label = built;
+  while (!label.empty() && label.back() == ' ') label.pop_back();
+  if (!label.empty() && label.back() == ':') label.pop_back();
+  return label.find(' ') == std::string::npos ? label : "\"" + label + "\"";
+}
+
 Script parseScript(const std::string& text, const std::string& fileName) {
   Script script;
   const std::string shownName = printable(fileName);
+  script.fileName = fileName;
   std::istringstream lines(text);
   std::string source;
+  bool traced = false;  // a trace line came before: expect trace has numbers to check
   for (int number = 1; std::getline(lines, source); ++number) {
     std::vector<std::string> words;
     std::string error;
@@ -306,9 +501,14 @@ Script parseScript(const std::string& text, const std::string& fileName) {
       ScriptCommand command;
       command.line = number;
       parseCommand(line, command);
+      const bool traceExpected =
+          command.kind == CommandKind::Expect && command.expect.kind == ExpectKind::Trace;
       if (line.failed()) {
         error = line.error();
+      } else if (traceExpected && !traced) {
+        error = "expected a trace on an earlier line, found none";
       } else {
+        traced = traced || command.kind == CommandKind::Trace;
         script.commands.push_back(std::move(command));
       }
     }
@@ -322,7 +522,7 @@ Script parseScript(const std::string& text, const std::string& fileName) {
   return script;
 }
 
-Script loadScript(const std::string& path) {
+Script readScript(const std::string& path) {
   std::string text;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   int readError = file ? 0 : errno;
@@ -336,16 +536,24 @@ Script loadScript(const std::string& path) {
     std::fclose(file);
   }
   if (readError != 0) {
-    std::cerr << printable(path) << ": cannot read the script: " << std::strerror(readError)
-              << std::endl;
-    std::exit(kExitUsage);
+    Script unread;
+    unread.fileName = path;
+    unread.errors.push_back(printable(path) +
+                            ": cannot read the script: " + std::strerror(readError));
+    return unread;
   }
   if (text.size() > kMaxScriptBytes) {
-    std::cerr << printable(path) << ": the script is larger than "
-              << kMaxScriptBytes / (1024 * 1024) << " MiB" << std::endl;
-    std::exit(kExitUsage);
+    Script large;
+    large.fileName = path;
+    large.errors.push_back(printable(path) + ": the script is larger than " +
+                           std::to_string(kMaxScriptBytes / (1024 * 1024)) + " MiB");
+    return large;
   }
-  Script script = parseScript(text, path);
+  return parseScript(text, path);
+}
+
+Script loadScript(const std::string& path) {
+  Script script = readScript(path);
   for (const std::string& error : script.errors) std::cerr << error << '\n';
   if (script.unshownErrors > 0) {
     std::cerr << printable(path) << ": " << script.unshownErrors << " more bad lines\n";

@@ -22,13 +22,17 @@
 
 #include "app/exit_status.h"
 #include "app/panel.h"
+#include "app/panel_labels.h"
 #include "app/state.h"
 #include "camera/navigation.h"
+#include "corvane/corvane.h"
 #include "corvane/reports.h"
 #include "glui/glui_ext.h"
 #include "scene/close_alone.h"
 #include "scene/view.h"
+#include "session/expectation.h"
 #include "session/png_snapshot.h"
+#include "stages/vertex_trace.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
@@ -44,9 +48,19 @@ constexpr int kMaxRounds = 10000;
 Display* xDisplay = nullptr;  // freeglut's connection
 long framesDrawn = 0;         // frames of the drawing window
 
-std::vector<int> extraSnapWindows;  // opt-in windows a snapshot shows too
+ScriptRun settings;         // how this run goes
+std::string scriptFile;     // for the messages of failed expectations
+ExpectationTally ownTally;  // when the settings bring none
+ExpectationTally* tally = &ownTally;
+long flippedBefore = 0;  // flippedCount at the last `expect flipped`
 
 void countFrame() { ++framesDrawn; }
+
+// The end of the run: 5 when an expectation failed, else the status given.
+[[noreturn]] void finish(int status) {
+  std::fflush(stdout);
+  std::exit(tally->failed > 0 ? kExitExpectation : status);
+}
 
 // Runs the event loop until a round finds no X event waiting and draws no
 // frame of the drawing window. A round draws every redisplay posted before
@@ -115,6 +129,10 @@ void runPanelCommand(const ScriptCommand& c) {
       glui_ext::commitText(control<GLUI_Spinner>(c.label), c.text);
       break;
     default:
+      // "Quit" ends the run as its button does, but a failed expectation
+      // is not reported as success.
+      if (std::strcmp(c.label, panel_label::kQuit.text) == 0 && tally->failed > 0)
+        finish(kExitQuit);
       glui_ext::press(control<GLUI_Button>(c.label));
       break;
   }
@@ -180,9 +198,10 @@ void runResize(const ScriptCommand& c) {
 }
 
 void runSnap(const ScriptCommand& c, const std::string& outDir) {
+  if (!settings.snapshots) return;
   Picture both =
       sideBySide(grabWindow(windowIds[0]), grabWindow(controlPanel->get_glut_window_id()));
-  for (const int window : extraSnapWindows) {
+  for (const int window : settings.extraWindows) {
     if (!closedAlone(window)) both = sideBySide(both, grabWindow(window));
   }
   drawingWindow();
@@ -194,6 +213,132 @@ void runSnap(const ScriptCommand& c, const std::string& outDir) {
   std::fflush(stdout);
   std::cerr << "viewer: cannot write the snapshot " << path << ": " << reason << std::endl;
   std::exit(kExitSnapshot);
+}
+
+std::vector<double> printedOrder(const float* columnMajor) {
+  std::vector<double> rows;
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 4; ++column) rows.push_back(columnMajor[4 * column + row]);
+  }
+  return rows;
+}
+
+// The matrix as "?" or "P" would read it now, row by row.
+std::vector<double> matrixShown(const Expectation& e) {
+  const bool modelView = e.kind == ExpectKind::ModelView;
+  if (e.corvane) return printedOrder((modelView ? corvaneModelView : corvaneProjection).data());
+  drawingWindow();
+  float values[16];
+  glGetFloatv(modelView ? GL_MODELVIEW_MATRIX : GL_PROJECTION_MATRIX, values);
+  return printedOrder(values);
+}
+
+FoundValue controlShown(const char* label) {
+  glui_ext::takeOverLiveValues(*controlPanel);
+  glui_ext::FoundControl found;
+  GLUI_Control& shown = control<GLUI_Control>(label, &found);
+  FoundValue value;
+  if (found.group != nullptr) {
+    value.word = found.group->get_int_val() == found.index ? "on" : "off";
+  } else if (auto* spinner = dynamic_cast<GLUI_Spinner*>(&shown)) {
+    const std::string text = glui_ext::fieldText(*spinner);
+    const std::size_t point = text.find('.');
+    value.decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    value.numbers.push_back(spinner->get_float_val());
+  } else {
+    value.word = shown.get_int_val() != 0 ? "on" : "off";
+  }
+  return value;
+}
+
+// That line of the last trace's report (the checker lets no expect trace
+// come before a trace).
+std::vector<double> traceShown(TraceLine line) {
+  const CorvaneTrace& t = lastVertexTrace.corvane;
+  switch (line) {
+    case TraceLine::Eye:
+      return {t.eye.x, t.eye.y, t.eye.z, t.eye.w};
+    case TraceLine::Clip:
+      return {t.clip.x, t.clip.y, t.clip.z, t.clip.w};
+    case TraceLine::Ndc:
+      return {t.ndc.x, t.ndc.y, t.ndc.z};
+    case TraceLine::Window:
+      break;
+  }
+  return {t.window.x, t.window.y, t.window.z};
+}
+
+FoundValue shownFor(const Expectation& e, const char* label) {
+  FoundValue found;
+  switch (e.kind) {
+    case ExpectKind::Eye:
+      found.numbers = {camera.eye.x, camera.eye.y, camera.eye.z};
+      break;
+    case ExpectKind::ModelView:
+    case ExpectKind::Projection:
+      found.numbers = matrixShown(e);
+      break;
+    case ExpectKind::Control:
+      found = controlShown(label);
+      break;
+    case ExpectKind::Trace:
+      found.numbers = traceShown(e.traceLine);
+      break;
+    case ExpectKind::Flipped:
+      found.numbers.push_back(static_cast<double>(flippedCount - flippedBefore));
+      flippedBefore = flippedCount;
+      break;
+  }
+  return found;
+}
+
+void reportFailure(const std::string& message) {
+  if (settings.failureFd < 0) {
+    std::fflush(stdout);
+    std::cerr << message << std::endl;
+    return;
+  }
+  const std::string line = message + "\n";
+  const ssize_t written = write(settings.failureFd, line.data(), line.size());
+  static_cast<void>(written);  // nothing more to do when the reader is gone
+}
+
+void runExpect(const ScriptCommand& c) {
+  const FoundValue found = shownFor(c.expect, c.label);
+  if (expectationHolds(c.expect, found)) {
+    ++tally->met;
+    return;
+  }
+  ++tally->failed;
+  reportFailure(expectationFailure(scriptFile, c.line, c.expect, c.label, found));
+}
+
+void runEcho(const ScriptCommand& c) {
+  std::printf("%s\n", c.text.c_str());
+  std::fflush(stdout);
+}
+
+Vector3 pointOf(const ScriptCommand& c) {
+  return Vector3(static_cast<float>(c.point[0]), static_cast<float>(c.point[1]),
+                 static_cast<float>(c.point[2]));
+}
+
+// Not a drag step: only the camera changes, and the next frame's look-at
+// shows it.
+void runCamera(const ScriptCommand& c) {
+  if (c.kind == CommandKind::CameraEye) {
+    camera.eye = pointOf(c);
+  } else {
+    camera.lookAt(pointOf(c));
+  }
+  updateCorvaneLookAt(camera);
+  redisplaySceneWindows();
+}
+
+void runWorldOrbit(const ScriptCommand& c) {
+  const Observer placed{static_cast<float>(c.point[0]), static_cast<float>(c.point[1]),
+                        static_cast<float>(c.point[2])};
+  if (settings.placeObserver) settings.placeObserver(placed);
 }
 
 void run(const ScriptCommand& c, const std::string& outDir) {
@@ -219,14 +364,33 @@ void run(const ScriptCommand& c, const std::string& outDir) {
     case CommandKind::Snap:
       runSnap(c, outDir);
       break;
+    case CommandKind::Trace:
+      drawingWindow();  // the context the trace comes back to
+      printVertexTrace(traceVertexAtPixel(c.x, c.y));
+      break;
+    case CommandKind::Expect:
+      runExpect(c);
+      break;
+    case CommandKind::Echo:
+      runEcho(c);
+      break;
+    case CommandKind::CameraEye:
+    case CommandKind::CameraAim:
+      runCamera(c);
+      break;
+    case CommandKind::WorldOrbit:
+      runWorldOrbit(c);
+      break;
   }
 }
 
 }  // namespace
 
-void runScript(const Script& script, const std::string& outDir,
-               const std::vector<int>& extraWindows) {
-  extraSnapWindows = extraWindows;
+int runScript(const Script& script, const ScriptRun& how) {
+  settings = how;
+  scriptFile = script.fileName;
+  if (how.tally != nullptr) tally = how.tally;
+  const std::vector<int>& extraWindows = how.extraWindows;
   addFrameListener(countFrame);
   drawingWindow();
   xDisplay = glXGetCurrentDisplay();
@@ -239,7 +403,9 @@ void runScript(const Script& script, const std::string& outDir,
               << " s; running the script all the same" << std::endl;
   }
   for (const ScriptCommand& command : script.commands) {
-    run(command, outDir);
+    run(command, how.outDir);
     settle();
   }
+  std::fflush(stdout);
+  return tally->failed > 0 ? kExitExpectation : kExitQuit;
 }

@@ -11,7 +11,7 @@ namespace {
 // is built with.
 std::string show(const ScriptCommand& c) {
   const char* const kinds[] = {"select", "check", "set",    "press", "drag",
-                               "key",    "click", "resize", "snap"};
+                               "key",    "click", "resize", "snap",  "trace"};
   std::string s = kinds[static_cast<int>(c.kind)];
   const auto add = [&s](bool given, const std::string& what) { s += given ? " " + what : ""; };
   const auto pair = [](int a, int b) { return std::to_string(a) + " " + std::to_string(b); };
@@ -27,7 +27,8 @@ std::string show(const ScriptCommand& c) {
 }
 
 const std::string kCommand =
-    "expected a command (select, check, set, press, drag, key, click, resize, snap), found ";
+    "expected a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, "
+    "echo, camera, world), found ";
 const std::string kRadio =
     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
     "found ";
@@ -100,6 +101,7 @@ TEST(Script, ReadsEachCommandIntoItsFieldsWithItsLineNumber) {
           {"click middle 120 45", "click button 1 from 120 45"},
           {"resize 300 1", "resize size 300 1"},
           {"snap 01-start_v1.2", "snap '01-start_v1.2'"},
+          {"trace 200 -7", "trace at 200 -7"},
       },
       false);
 }
@@ -152,6 +154,8 @@ TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
           {"click 120 45", "expected left, middle or right, found \"120\""},
           {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
           {"snap", kName + kEnd},
+          {"trace 200", kNumber + kEnd},
+          {"trace 1 2 3", "expected end of line, found \"3\""},
           {"snap ../escape", kName + "\"../escape\""},
           {"snap .hidden", kName + "\".hidden\""},
       },

@@ -115,3 +115,8 @@ int openWorldView() {
   if (previous > 0) glutSetWindow(previous);
   return worldWindow;
 }
+
+void placeObserver(Observer o) {
+  observer = o;
+  followScene();
+}

@@ -10,6 +10,8 @@
 // its start. The window redraws after every frame of the drawing window and
 // after its own input, and at no other time.
 
+#include "world/observer.h"
+
 constexpr unsigned char kResetObserverKey = 'r';
 
 // Opens the window, 400 by 400, below the drawing window (windowIds[0]), with
@@ -18,5 +20,10 @@ constexpr unsigned char kResetObserverKey = 'r';
 // window is the same on return as before the call. Closing the window later
 // closes only it; the viewer goes on. Returns the window's GLUT id.
 int openWorldView();
+
+// Puts the observer at o (within the limits of world/observer.h), as a
+// session script's `world orbit` does, and redraws the window when it is
+// open; the current window stays as it was.
+void placeObserver(Observer o);
 
 #endif  // WORLD_WORLD_VIEW_H_

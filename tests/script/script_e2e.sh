@@ -7,6 +7,9 @@
 #   drawing window grows under the panel: "wide" shows its own picture there, all grey (the lit
 #   sphere on black), none of the panel's colours.
 # script_e2e.sh VIEWER resize: the snapshots after scripted resizes.
+# script_e2e.sh VIEWER orbit: with --world, orbit.script's "same" equals "start", "moved" does not.
+# script_e2e.sh VIEWER check: VIEWER --check over a passing, a failing and a bad script prints
+#   check.out and exits 5, writing no snapshot; with --out DIR, pass.script's is DIR/pass/start.png.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -19,6 +22,25 @@ if [ "$name" = resize ]; then
   "$viewer" --script "$tmp/start.script" --out "$tmp/400" || fail "400: exit status $?"
   cmp "$tmp/resized/large.png" "$tmp/800/start.png" || fail "the picture after resize 800 800"
   cmp "$tmp/resized/back.png" "$tmp/400/start.png" || fail "the picture after resize 1 1, 400 400"
+  exit 0
+fi
+if [ "$name" = orbit ]; then
+  "$viewer" --world --script orbit.script --out "$tmp" >"$tmp/log" 2>&1 </dev/null ||
+    fail "status $?: $(cat "$tmp/log")"
+  differ() { compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1; }
+  [ "$(differ start same)" = 0 ] || fail "the start observer's numbers changed the picture"
+  [ "$(differ start moved)" != 0 ] || fail "world orbit did not move the observer"
+  exit 0
+fi
+if [ "$name" = check ]; then
+  cp pass.script expect.script bad.script "$tmp" && cd "$tmp" || fail "no copies"
+  "$viewer" -display "$DISPLAY" --check pass.script expect.script bad.script >out 2>&1 </dev/null
+  status=$?
+  diff -u "$OLDPWD/check.out" out || fail "the output differs from check.out"
+  [ "$status" = 5 ] || fail "exit status $status, expected 5"
+  [ -z "$(find . -name '*.png')" ] || fail "a snapshot was written without --out"
+  "$viewer" --check pass.script --out pics >out 2>&1 </dev/null || fail "status $?: $(cat out)"
+  [ -s pics/pass/start.png ] || fail "no pics/pass/start.png"
   exit 0
 fi
 if [ "$name" != snapshot ]; then

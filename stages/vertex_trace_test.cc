@@ -1,0 +1,79 @@
+// The vertex trace as the `trace X Y` command prints it, in the start state of the viewer, and a
+// vertex that both pipelines clip.
+#include "stages/vertex_trace.h"
+
+#include <gtest/gtest.h>  // before Xlib.h (through glx.h), whose macros break it
+#include <GL/glx.h>
+
+#include "app/state.h"
+#include "corvane/corvane.h"
+#include "tests/support/capture.h"
+#include "tests/support/gl_context.h"
+
+namespace {
+
+using namespace testsupport;
+
+// The start state: camera reset, fields of view 60, near 0.1, far 1000, depth 1, 400 by 400.
+void startState() {
+  camera.reset();
+  hfov = vfov = 60;
+  nearPlane = 0.1f;
+  farPlane = 1000;
+  subdivisions = 1;
+  updateCorvaneLookAt(camera);
+  updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
+  updateCorvaneViewport(400, 400);
+}
+
+Captured tracedAt(int x, int y) {
+  return capture([x, y] { printVertexTrace(traceVertexAtPixel(x, y)); });
+}
+
+// OpenGL's side comes from a context of the trace's own: the caller's context and drawable are
+// current again afterwards.
+TEST(VertexTraceTest, FrontVertexOfTheStartViewPrintsAsTheIssueShows) {
+  createGlWindow();
+  startState();
+  const GLXContext context = glXGetCurrentContext();
+  const GLXDrawable drawable = glXGetCurrentDrawable();
+  const Captured printed = tracedAt(200, 200);
+  EXPECT_EQ(context, glXGetCurrentContext());
+  EXPECT_EQ(drawable, glXGetCurrentDrawable());
+  EXPECT_EQ("\nVertex Trace\n", printed.err);
+  EXPECT_EQ(
+      "object (0.000000, 0.000000, 1.000000, 1.000000)\n"
+      "eye    (0.000000, 0.000000, -1.500000, 1.000000)\n"
+      "clip   (0.000000, 0.000000, 1.300280, 1.500000) inside\n"
+      "ndc    (0.000000, 0.000000, 0.866853)\n"
+      "window (200.000000, 200.000000, 0.933427)\n"
+      "opengl (200.000000, 200.000000, 0.933427)\n",
+      printed.out);
+  EXPECT_EQ(200, lastVertexTrace.pixelX);
+  EXPECT_EQ(200, lastVertexTrace.pixelY);
+}
+
+// Near 2 leaves the front vertex, 1.5 from the eye, in front of the near plane. From inside the
+// sphere the back vertex, 1.5 ahead, lies beyond a far plane at 1.2.
+TEST(VertexTraceTest, VerticesOutsideTheVolumeAreClippedOnBothSides) {
+  createGlWindow();
+  startState();
+  nearPlane = 2;
+  updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
+  const Captured front = tracedAt(200, 200);
+  EXPECT_NE(std::string::npos, front.out.find(") outside: near\n")) << front.out;
+  EXPECT_NE(std::string::npos, front.out.find("\nopengl clipped\n")) << front.out;
+  EXPECT_TRUE(lastVertexTrace.openGl.clipped);
+
+  startState();
+  camera.eye = Vector3(0, 0, 0.5f);  // inside the sphere: the front vertex is behind the eye
+  farPlane = 1.2f;
+  updateCorvaneLookAt(camera);
+  updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
+  const Captured back = tracedAt(200, 200);
+  EXPECT_NE(std::string::npos, back.out.find("object (0.000000, 0.000000, -1.000000")) << back.out;
+  EXPECT_NE(std::string::npos, back.out.find(") outside: far\n")) << back.out;
+  EXPECT_NE(std::string::npos, back.out.find("\nopengl clipped\n")) << back.out;
+}
+
+}  // namespace
