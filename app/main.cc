@@ -2,9 +2,10 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world and --inspect add the opt-in "World View" and "Inspector" windows,
-// and --script FILE [--out DIR] runs a session script (app/script.h), checked
-// before any window opens, and exits when the script ends. Before any of
+// --world, --inspect and --raster add the opt-in "World View", "Inspector"
+// and "Corvane Raster" windows, and --script FILE [--out DIR] runs a session
+// script (app/script.h), checked before any window opens, and exits when the
+// script ends. Before any of
 // that the standard descriptors are made sure to be open and the display is
 // checked, so a missing display ends with one line and status 4, and report
 // output never blocks the windows (app/report_output.h).
@@ -24,6 +25,7 @@
 #include "app/startup.h"
 #include "app/usage.h"
 #include "inspect/inspector.h"
+#include "rasterview/raster_window.h"
 #include "world/world_view.h"
 
 namespace {
@@ -78,6 +80,7 @@ int main(int argc, char** argv) {
     openInspector(controlPanelWindow());
     extraWindows.push_back(inspectorWindow());
   }
+  if (options.raster) extraWindows.push_back(openRasterWindow());
   if (options.script) runScript(script, options.out ? options.out : ".", extraWindows);
   glutMainLoop();
   return 0;

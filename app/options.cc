@@ -22,6 +22,7 @@ enum class Kind {
   Out,
   Inspect,
   World,
+  Raster,
   Display,
   Geometry,
   XFlag
@@ -51,6 +52,7 @@ constexpr OptionRule kOptions[] = {
     {"--out", Kind::Out, "a directory name"},
     {"--inspect", Kind::Inspect, nullptr},
     {"--world", Kind::World, nullptr},
+    {"--raster", Kind::Raster, nullptr},
     // Read by glutInit; never written with '='.
     {"-display", Kind::Display, "an X display name such as :0"},
     {"-geometry", Kind::Geometry, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
@@ -190,6 +192,9 @@ class Parser {
         break;
       case Kind::World:
         o.world = true;
+        break;
+      case Kind::Raster:
+        o.raster = true;
         break;
       default:
         break;

@@ -27,7 +27,8 @@ std::string outcome(std::vector<std::string> args) {
   add(o.hasHfov, "hfov=" + std::to_string(o.hfov));
   add(o.hasVfov, "vfov=" + std::to_string(o.vfov));
   add(o.script, "script=" + str(o.script)), add(o.out, "out=" + str(o.out));
-  add(o.inspect, "inspect"), add(o.world, "world"), add(o.geometry, "geometry");
+  add(o.inspect, "inspect"), add(o.world, "world"), add(o.raster, "raster");
+  add(o.geometry, "geometry");
   s += "|";
   for (int i = 1; i < argc; ++i) s += std::string(" ") + argv[i];
   EXPECT_STREQ(argv[0], "viewer");
@@ -42,9 +43,9 @@ TEST(CommandLine, EveryOptionAndEveryKindOfBadInput) {
   } rows[] = {
       {{}, "|"},
       {{"--depth", "3", "--mode", "points", "--light", "--no-cull", "--hfov", "10", "--vfov",
-        "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world"},
+        "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world", "--raster"},
        "depth=3 mode=0 light no-cull hfov=10.000000 vfov=180.000000 script=tour.txt out=shots "
-       "inspect world |"},
+       "inspect world raster |"},
       {{"--out=o", "--mode=wireframe", "--depth=8", "--hfov=72.3", "--vfov=.3e2", "--script=s"},
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},

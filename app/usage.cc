@@ -44,6 +44,8 @@ Sessions and extra windows:
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
                      from outside: drag to orbit, wheel to zoom, r to reset
+  --raster           opens "Corvane Raster", Corvane's own drawing of each
+                     frame: keys c (Corvane), o (OpenGL), d (difference)
   -h, --help         prints this help and exits
   --version          prints the version and exits
 A value may also follow '=', as in --mode=solid. Values out of range are

@@ -1,0 +1,12 @@
+#ifndef RASTERVIEW_SCENE_TRIANGLES_H_
+#define RASTERVIEW_SCENE_TRIANGLES_H_
+
+#include "raster/raster_frame.h"
+
+// Hands the scene's triangles to Corvane's rasterizer in the order, with the
+// corners and normals, the drawing window sends them to OpenGL: the unit
+// sphere's 20 icosahedron faces split depth times by the icosphere's own
+// midpoint and normalizePoint arithmetic, each corner its own normal.
+void rasterSphere(RasterFrame& frame, int depth);
+
+#endif  // RASTERVIEW_SCENE_TRIANGLES_H_
