@@ -7,6 +7,7 @@
 
 #include "app/panel_labels.h"
 #include "app/state.h"
+#include "corvane/corvane.h"
 #include "scene/view.h"
 
 GLUI* controlPanel;
@@ -119,6 +120,7 @@ void controlCallback(int id) {
     case kResetViewId:
       camera.resetAxes();
       camera.reset();
+      updateCorvaneLookAt(camera);
       redisplaySceneWindows();
       break;
     case kRenderModeId:

@@ -5,6 +5,7 @@
 #include "app/panel.h"
 #include "app/state.h"
 #include "camera/navigation.h"
+#include "corvane/corvane.h"
 #include "corvane/reports.h"
 #include "scene/view.h"
 
@@ -21,5 +22,6 @@ void startViewer(const WindowPlacement& placement) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glEnable(GL_DEPTH_TEST);
+  updateCorvaneLookAt(camera);
   buildControlPanel(windowIds[0]);
 }

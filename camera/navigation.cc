@@ -129,6 +129,7 @@ void dragStep(int sign, float translateAmount, float rotateAmount) {
   const Matrix4 step = navigationMode == 0 ? translateStepAlongAxis(sign, translateAmount)
                                            : rotateStepAboutAxis(sign, rotateAmount);
   corvaneModelView = corvaneModelView * step;
+  updateCorvaneLookAt(camera);
   lastDragStep.count += 1;
   lastDragStep.mode = navigationMode == 0 ? 0 : 1;
   lastDragStep.sign = sign;

@@ -2,10 +2,13 @@
 
 #include <cmath>
 
+#include "corvane/pipeline.h"
+
 // Both start as the identity by constant initialisation, so they are valid
 // whatever order the other globals are constructed in.
 Matrix4 corvaneModelView;
 Matrix4 corvaneProjection;
+Matrix4 corvaneLookAt;
 
 static_assert(Matrix4().at(3, 3) == 1.0f && Matrix4().at(0, 3) == 0.0f,
               "Matrix4's default constructor must be usable at compile time");
@@ -35,3 +38,5 @@ void updateCorvaneProjection(float hfov, float vfov, float nearPlane, float farP
                               0.0f, 0.0f, -1.0f, 0.0f);
   // clang-format on
 }
+
+void updateCorvaneLookAt(const Camera& camera) { corvaneLookAt = lookAtMatrix(camera); }

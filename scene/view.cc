@@ -25,15 +25,26 @@ void display() {
   // that brings the window back within the limit.
   if (drawingWindowLimit.oversized) return;
   glLoadIdentity();
-  const double eyeX = camera.eyeX();
-  const double eyeY = camera.eyeY();
-  const double eyeZ = camera.eyeZ();
-  // The centre is one unit in front of the eye, wherever the eye is.
-  gluLookAt(eyeX, eyeY, eyeZ, eyeX + double{camera.viewX()}, eyeY + double{camera.viewY()},
-            eyeZ + double{camera.viewZ()}, double{camera.upX()}, double{camera.upY()},
-            double{camera.upZ()});
+  multiplyLookAt(camera);
   drawIcosphere();
   for (int i = 0; i < frameListenerCount; ++i) frameListeners[i]();
+}
+
+void multiplyLookAt(const Camera& view) {
+  const double eyeX = view.eyeX();
+  const double eyeY = view.eyeY();
+  const double eyeZ = view.eyeZ();
+  // The centre is one unit in front of the eye, wherever the eye is.
+  gluLookAt(eyeX, eyeY, eyeZ, eyeX + double{view.viewX()}, eyeY + double{view.viewY()},
+            eyeZ + double{view.viewZ()}, double{view.upX()}, double{view.upY()},
+            double{view.upZ()});
+}
+
+void multiplyPerspective(float hfovDegrees, float vfovDegrees, float nearDistance,
+                         float farDistance) {
+  // The aspect is the ratio of the two fields of view, not of the window.
+  gluPerspective(double{vfovDegrees}, double{hfovDegrees} / double{vfovDegrees},
+                 double{nearDistance}, double{farDistance});
 }
 
 void redisplaySceneWindows() {
@@ -53,8 +64,7 @@ void reshape(int width, int height) {
 void loadFieldOfViewProjection() {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  // The aspect is the ratio of the two fields of view, not of the window.
-  gluPerspective(double{vfov}, double{hfov} / double{vfov}, double{nearPlane}, double{farPlane});
+  multiplyPerspective(hfov, vfov, nearPlane, farPlane);
   glMatrixMode(GL_MODELVIEW);
   updateCorvaneProjection(hfov, vfov, nearPlane, farPlane);
 }

@@ -3,6 +3,8 @@
 
 // GLUT display and reshape callbacks of the drawing window.
 
+#include "camera/camera.h"
+
 // Draws one frame: OpenGL's model-view matrix becomes the camera's look-at
 // (eye, eye - n, up v; u plays no part), then the icosphere is drawn and the
 // buffers swapped. Expects GL_MODELVIEW to be the current matrix mode.
@@ -35,5 +37,15 @@ void redisplaySceneWindows();
 // (its matrix untouched) and rebuilds the Corvane projection to match. Shared
 // by reshape and the field-of-view spinners.
 void loadFieldOfViewProjection();
+
+// The two GLU calls by which the drawing window builds its matrices, on the
+// current matrix of the current context: gluLookAt(eye, eye - n, v) of the
+// camera and gluPerspective(vfov, hfov / vfov, near, far), every argument
+// widened to double (fields of view in degrees). display and
+// loadFieldOfViewProjection make them; OpenGL's side of a vertex trace makes
+// them in a context of its own, so its matrices are the drawing window's.
+void multiplyLookAt(const Camera& view);
+void multiplyPerspective(float hfovDegrees, float vfovDegrees, float nearDistance,
+                         float farDistance);
 
 #endif  // SCENE_VIEW_H_
