@@ -1,5 +1,6 @@
 #include "raster/raster_frame.h"
 
+#include "corvane/pipeline.h"
 #include "corvane/vector4.h"
 #include "raster/clip_polygon.h"
 #include "raster/default_light.h"
@@ -7,28 +8,16 @@
 
 namespace {
 
-// m x p, each component in double from the float operands and rounded once.
-Vector4 transform(const Matrix4& m, const Vector4& p) {
-  double out[4];
-  for (int row = 0; row < 4; ++row) {
-    out[row] = double{m.at(row, 0)} * p.x + double{m.at(row, 1)} * p.y +
-               double{m.at(row, 2)} * p.z + double{m.at(row, 3)} * p.w;
-  }
-  return Vector4{static_cast<float>(out[0]), static_cast<float>(out[1]), static_cast<float>(out[2]),
-                 static_cast<float>(out[3])};
-}
-
-// Divide by w, then the viewport (0, 0, width, height) and depth range 0..1:
-// window = (ndc + 1) / 2 x size.
+// The divide by w and the viewport mapping (0, 0, width, height), depth
+// range 0..1, by Corvane's stage functions.
 WindowVertex toWindow(const ClipVertex& v, int width, int height) {
-  const float inverseW = 1.0f / v.position.w;
-  const float halfWidth = 0.5f * static_cast<float>(width);
-  const float halfHeight = 0.5f * static_cast<float>(height);
+  const Vector3 window =
+      viewportMapping(perspectiveDivide(v.position), Viewport{0, 0, width, height});
   WindowVertex w;
-  w.x = v.position.x * inverseW * halfWidth + halfWidth;
-  w.y = v.position.y * inverseW * halfHeight + halfHeight;
-  w.z = v.position.z * inverseW * 0.5f + 0.5f;
-  w.inverseW = inverseW;
+  w.x = window.x;
+  w.y = window.y;
+  w.z = window.z;
+  w.inverseW = 1.0f / v.position.w;
   w.grey = v.grey;
   return w;
 }
@@ -58,8 +47,8 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
   ClipVertex corners[3];
   for (int i = 0; i < 3; ++i) {
     const float* p = points[i];
-    const Vector4 eye = transform(settings_.modelView, Vector4{p[0], p[1], p[2], 1.0f});
-    corners[i].position = transform(settings_.projection, eye);
+    const Vector4 eye = transformPoint(settings_.modelView, Vector4{p[0], p[1], p[2], 1.0f});
+    corners[i].position = transformPoint(settings_.projection, eye);
     corners[i].boundary = true;
     if (settings_.light) {
       const float* n = normals[i];

@@ -5,7 +5,8 @@
 #include "raster/raster_image.h"
 
 // Corvane's rasterizer: triangles in object coordinates go through the
-// model-view and projection matrices to clip space, are clipped against the
+// model-view and projection matrices to clip space (Corvane's stage
+// functions, corvane/pipeline.h), are clipped against the
 // view volume, divided by w, mapped to the viewport, culled by winding and
 // drawn into a RasterImage as the drawing window draws them.
 //

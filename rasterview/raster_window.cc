@@ -19,7 +19,6 @@
 #include "raster/raster_frame.h"
 #include "raster/raster_image.h"
 #include "rasterview/scene_triangles.h"
-#include "rasterview/view_matrix.h"
 #include "scene/close_alone.h"
 #include "scene/view.h"
 
@@ -82,7 +81,7 @@ void followFrame() {
   const int width = glutGet(GLUT_WINDOW_WIDTH);
   const int height = glutGet(GLUT_WINDOW_HEIGHT);
   RasterSettings settings;
-  settings.modelView = rasterViewMatrix();
+  settings.modelView = corvaneLookAt;
   settings.projection = corvaneProjection;
   settings.width = width;
   settings.height = height;
