@@ -78,6 +78,15 @@ int lastCentreAtOrBelow(std::int64_t high) {
                                        : -((-shifted + kSubpixelSteps - 1) / kSubpixelSteps));
 }
 
+double snapped(float value) {
+  return static_cast<double>(std::llround(double{value} * kSubpixelSteps)) / kSubpixelSteps;
+}
+
+// On the minor axis of a line, the pixel whose centre lies within
+// [v - 1/2, v + 1/2): a line through a border between pixels takes the one
+// on the left, or below.
+int lineMinorPixel(double v) { return static_cast<int>(std::ceil(v)) - 1; }
+
 // Whether (x, y) lies strictly inside the diamond of the pixel holding it.
 bool insideOwnDiamond(double x, double y) {
   const double cx = std::floor(x) + 0.5;
@@ -152,38 +161,46 @@ void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex&
 }
 
 void drawLine(RasterImage& image, const WindowVertex& a, const WindowVertex& b) {
-  const double dx = double{b.x} - a.x;
-  const double dy = double{b.y} - a.y;
+  const double ax = snapped(a.x);
+  const double ay = snapped(a.y);
+  const double bx = snapped(b.x);
+  const double by = snapped(b.y);
+  const double dx = bx - ax;
+  const double dy = by - ay;
   if (dx == 0.0 && dy == 0.0) return;
   // Walk the major axis: one pixel for every pixel centre line it crosses.
   const bool xMajor = std::fabs(dx) >= std::fabs(dy);
-  const double start = xMajor ? a.x : a.y;
-  const double end = xMajor ? b.x : b.y;
+  const double start = xMajor ? ax : ay;
+  const double end = xMajor ? bx : by;
   const double span = xMajor ? dx : dy;
-  const int endX = static_cast<int>(std::floor(b.x));
-  const int endY = static_cast<int>(std::floor(b.y));
+  const int endX = static_cast<int>(std::floor(bx));
+  const int endY = static_cast<int>(std::floor(by));
   // The segment stays inside the diamond holding b: that pixel is not left.
-  const bool endInside = insideOwnDiamond(b.x, b.y);
+  const bool endInside = insideOwnDiamond(bx, by);
   const auto fragmentAt = [&](double t, int x, int y) {
     if (endInside && x == endX && y == endY) return;
     if (!insideImage(image, x, y)) return;
+    // Depth linear in window space, grey with perspective correction.
+    const double wa = (1.0 - t) * a.inverseW;
+    const double wb = t * b.inverseW;
+    const double grey = (wa * a.grey + wb * b.grey) / (wa + wb);
     writeFragment(image, x, y, static_cast<float>(a.z + (double{b.z} - a.z) * t),
-                  static_cast<float>(a.grey + (double{b.grey} - a.grey) * t));
+                  static_cast<float>(grey));
   };
   // Starting inside a diamond past its centre line the segment crosses no
   // centre line there, but it still leaves that diamond.
   const double startCentre = std::floor(start) + 0.5;
   const bool pastCentre = span > 0.0 ? start > startCentre : start < startCentre;
-  if (pastCentre && insideOwnDiamond(a.x, a.y)) {
-    fragmentAt(0.0, static_cast<int>(std::floor(a.x)), static_cast<int>(std::floor(a.y)));
+  if (pastCentre && insideOwnDiamond(ax, ay)) {
+    fragmentAt(0.0, static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)));
   }
   const int step = span > 0.0 ? 1 : -1;
   const int first = static_cast<int>(span > 0.0 ? std::ceil(start - 0.5) : std::floor(start - 0.5));
   const int last = static_cast<int>(span > 0.0 ? std::floor(end - 0.5) : std::ceil(end - 0.5));
   for (int i = first; step > 0 ? i <= last : i >= last; i += step) {
     const double t = (i + 0.5 - start) / span;
-    const double minor = xMajor ? a.y + dy * t : a.x + dx * t;
-    const int j = static_cast<int>(std::floor(minor));
+    const double minor = xMajor ? ay + dy * t : ax + dx * t;
+    const int j = lineMinorPixel(minor);
     if (xMajor) {
       fragmentAt(t, i, j);
     } else {
@@ -193,8 +210,8 @@ void drawLine(RasterImage& image, const WindowVertex& a, const WindowVertex& b) 
 }
 
 void drawPoint(RasterImage& image, const WindowVertex& a) {
-  const int x = static_cast<int>(std::floor(a.x));
-  const int y = static_cast<int>(std::floor(a.y));
+  const int x = static_cast<int>(std::floor(snapped(a.x)));
+  const int y = static_cast<int>(std::floor(snapped(a.y)));
   if (!insideImage(image, x, y)) return;
   writeFragment(image, x, y, a.z, a.grey);
 }

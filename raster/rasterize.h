@@ -47,7 +47,10 @@ void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex&
 // and grey are interpolated along the segment.
 void drawLine(RasterImage& image, const WindowVertex& a, const WindowVertex& b);
 
-// Draws a one-pixel point into the pixel that contains (a.x, a.y).
+// Draws a one-pixel point into the pixel that contains (a.x, a.y); a
+// position on a border between pixels goes to the one on the left and the
+// one above, as the fill rule's left and top edges take theirs. Lines and
+// points are snapped to the subpixel grid like triangles.
 void drawPoint(RasterImage& image, const WindowVertex& a);
 
 // The byte OpenGL stores for a colour 0..1: clamped, times 255, rounded.
