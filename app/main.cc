@@ -4,28 +4,28 @@
 // window. Without options start-up makes exactly the calls it always made;
 // --world, --inspect and --raster add the opt-in "World View", "Inspector"
 // and "Corvane Raster" windows, and --script FILE [--out DIR] runs a session
-// script (app/script.h), checked before any window opens, and exits when the
-// script ends. Before any of
+// script (session/script.h), checked before any window opens, and exits when
+// the script ends. Before any of
 // that the standard descriptors are made sure to be open and the display is
 // checked, so a missing display ends with one line and status 4, and report
-// output never blocks the windows (app/report_output.h).
+// output never blocks the windows (process/report_output.h).
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "app/display_check.h"
-#include "app/options.h"
 #include "app/panel.h"
-#include "app/script.h"
-#include "app/script_run.h"
-#include "app/standard_streams.h"
-#include "app/start_options.h"
 #include "app/startup.h"
-#include "app/usage.h"
+#include "cli/options.h"
+#include "cli/start_options.h"
+#include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "process/display_check.h"
+#include "process/standard_streams.h"
 #include "rasterview/raster_window.h"
+#include "session/script.h"
+#include "session/script_run.h"
 #include "world/world_view.h"
 
 namespace {

@@ -44,13 +44,15 @@ void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex&
 // the segment from a to b leaves the diamond |x - xc| + |y - yc| < 1/2
 // around its centre, so the pixel holding a is drawn (when a lies in a
 // diamond) and the one holding b is not (when b lies in a diamond). Depth
-// and grey are interpolated along the segment.
+// is interpolated along the segment linearly, grey with perspective
+// correction; a segment running along a border between pixels takes the
+// one on its left or below it.
 void drawLine(RasterImage& image, const WindowVertex& a, const WindowVertex& b);
 
-// Draws a one-pixel point into the pixel that contains (a.x, a.y); a
-// position on a border between pixels goes to the one on the left and the
-// one above, as the fill rule's left and top edges take theirs. Lines and
-// points are snapped to the subpixel grid like triangles.
+// Draws a one-pixel point into the pixel that contains (a.x, a.y): pixel
+// (floor(x), floor(y)), so a position on a border goes to the pixel right
+// of it and above it. Lines and points are snapped to the subpixel grid
+// like triangles.
 void drawPoint(RasterImage& image, const WindowVertex& a);
 
 // The byte OpenGL stores for a colour 0..1: clamped, times 255, rounded.

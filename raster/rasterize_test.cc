@@ -110,12 +110,14 @@ TEST(RasterizeTest, LinesDrawThePixelsWhoseDiamondsTheyLeave) {
   }
 }
 
-TEST(RasterizeTest, APointDrawsThePixelHoldingItsPositionTiesToTheLeftAndUp) {
+// A position on a border between pixels belongs to the pixel right of it
+// and above it.
+TEST(RasterizeTest, APointDrawsThePixelHoldingItsPosition) {
   RasterImage image = blank(4, 4);
   drawPoint(image, at(2.7f, 1.2f));
   drawPoint(image, at(1.0f, 3.0f));  // on a corner of four pixels
   drawPoint(image, at(4.5f, 0.5f));  // right of the image
-  EXPECT_EQ(picture(image), (Picture{"#...", "....", "..#.", "...."}));
+  EXPECT_EQ(picture(image), (Picture{".#..", "....", "..#.", "...."}));
 }
 
 // GL_LESS: a fragment replaces what is there only when it is nearer.

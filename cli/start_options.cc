@@ -1,4 +1,4 @@
-#include "app/start_options.h"
+#include "cli/start_options.h"
 
 #include <cstdio>
 

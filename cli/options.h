@@ -1,5 +1,5 @@
-#ifndef APP_OPTIONS_H_
-#define APP_OPTIONS_H_
+#ifndef CLI_OPTIONS_H_
+#define CLI_OPTIONS_H_
 
 // The viewer's command line, read into a plain value before anything opens a
 // display. Pure: no GLUT, no OpenGL, no output; main prints and exits.
@@ -46,4 +46,4 @@ struct ParsedCommandLine {
 // glutInit; argv itself is only reordered, never written through.
 ParsedCommandLine parseCommandLine(int* argc, char** argv);
 
-#endif  // APP_OPTIONS_H_
+#endif  // CLI_OPTIONS_H_

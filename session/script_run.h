@@ -1,7 +1,7 @@
-#ifndef APP_SCRIPT_RUN_H_
-#define APP_SCRIPT_RUN_H_
+#ifndef SESSION_SCRIPT_RUN_H_
+#define SESSION_SCRIPT_RUN_H_
 
-// Running a checked session script (app/script.h) in the started viewer.
+// Running a checked session script (session/script.h) in the started viewer.
 //
 // Use from main: loadScript before glutInit (a bad script exits 2 before any
 // window opens), then glutInit, startViewer and any other start-up, then
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/script.h"
+#include "session/script.h"
 
 // Waits for the first frame, then runs the commands one by one, each through
 // the path a user's action takes: panel commands through the toolkit's user
@@ -29,4 +29,4 @@
 [[noreturn]] void runScript(const Script& script, const std::string& outDir,
                             const std::vector<int>& extraWindows = {});
 
-#endif  // APP_SCRIPT_RUN_H_
+#endif  // SESSION_SCRIPT_RUN_H_

@@ -1,4 +1,4 @@
-#include "app/report_output.h"
+#include "process/report_output.h"
 
 #include <fcntl.h>
 #include <poll.h>

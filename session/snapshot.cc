@@ -1,4 +1,4 @@
-#include "app/snapshot.h"
+#include "session/snapshot.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>

@@ -1,5 +1,5 @@
-#ifndef APP_REPORT_OUTPUT_H_
-#define APP_REPORT_OUTPUT_H_
+#ifndef PROCESS_REPORT_OUTPUT_H_
+#define PROCESS_REPORT_OUTPUT_H_
 
 // The two console streams as the reports see them, made safe for a program
 // that must keep answering its windows: text goes to a reader only as fast as
@@ -60,4 +60,4 @@ class ReportOutput {
   Wake wake_;
 };
 
-#endif  // APP_REPORT_OUTPUT_H_
+#endif  // PROCESS_REPORT_OUTPUT_H_

@@ -1,5 +1,5 @@
-#ifndef APP_SNAPSHOT_H_
-#define APP_SNAPSHOT_H_
+#ifndef SESSION_SNAPSHOT_H_
+#define SESSION_SNAPSHOT_H_
 
 // Pictures of the viewer's windows as the X server shows them, and PNG files
 // of them (for the scripted sessions' `snap`).
@@ -28,4 +28,4 @@ Picture sideBySide(const Picture& left, const Picture& right);
 // Writes picture to path as a PNG; false with errno set when it cannot.
 bool writePng(const std::string& path, const Picture& picture);
 
-#endif  // APP_SNAPSHOT_H_
+#endif  // SESSION_SNAPSHOT_H_

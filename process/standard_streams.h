@@ -1,5 +1,5 @@
-#ifndef APP_STANDARD_STREAMS_H_
-#define APP_STANDARD_STREAMS_H_
+#ifndef PROCESS_STANDARD_STREAMS_H_
+#define PROCESS_STANDARD_STREAMS_H_
 
 // The process's standard streams, made safe before and after GLUT starts.
 
@@ -17,4 +17,4 @@ void openClosedStandardDescriptors();
 // dropped (also on quick_exit). Call after glutInit.
 void routeReportsWithoutBlocking();
 
-#endif  // APP_STANDARD_STREAMS_H_
+#endif  // PROCESS_STANDARD_STREAMS_H_

@@ -1,5 +1,5 @@
-#ifndef APP_DISPLAY_CHECK_H_
-#define APP_DISPLAY_CHECK_H_
+#ifndef PROCESS_DISPLAY_CHECK_H_
+#define PROCESS_DISPLAY_CHECK_H_
 
 #include "app/exit_status.h"
 
@@ -12,4 +12,4 @@ void exitUnlessDisplayOpens(int argc, char** argv);
 // line on standard error and kExitDisplay. Call after glutInit.
 void exitOnLostDisplay();
 
-#endif  // APP_DISPLAY_CHECK_H_
+#endif  // PROCESS_DISPLAY_CHECK_H_

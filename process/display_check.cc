@@ -2,7 +2,7 @@
 // an unreachable or lost display in its own words and exits with status 1,
 // the status of Esc.
 
-#include "app/display_check.h"
+#include "process/display_check.h"
 
 #include <X11/Xlib.h>
 

@@ -1,5 +1,5 @@
-#ifndef APP_USAGE_H_
-#define APP_USAGE_H_
+#ifndef CLI_USAGE_H_
+#define CLI_USAGE_H_
 
 // The texts of --help and --version. No display is needed for either.
 
@@ -11,4 +11,4 @@ void printUsage(std::FILE* out);
 // "viewer X.Y.Z", the version of the CMake project, and a newline.
 void printVersion(std::FILE* out);
 
-#endif  // APP_USAGE_H_
+#endif  // CLI_USAGE_H_

@@ -2,7 +2,7 @@
 // a ReportOutput, drained from a GLUT timer. The report code keeps writing
 // with printf and std::cerr as before; nothing here formats or reorders text.
 
-#include "app/standard_streams.h"
+#include "process/standard_streams.h"
 
 #include <GL/freeglut.h>
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 #include <iostream>
 #include <streambuf>
 
-#include "app/report_output.h"
+#include "process/report_output.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/usage.h"
+#include "cli/usage.h"
 
 // VIEWER_VERSION comes from the build (the CMake project's version).
 #ifndef VIEWER_VERSION

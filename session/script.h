@@ -1,9 +1,9 @@
-#ifndef APP_SCRIPT_H_
-#define APP_SCRIPT_H_
+#ifndef SESSION_SCRIPT_H_
+#define SESSION_SCRIPT_H_
 
 // Session scripts (`viewer --script FILE`): the language, and reading and
 // checking a whole script before any window opens. No GL, no windows; running
-// a checked script is app/script_run.h.
+// a checked script is session/script_run.h.
 //
 // One command a line; blank lines are ignored and `#` outside quotes starts a
 // comment. Words are separated by blanks; a word in double quotes may hold
@@ -70,4 +70,4 @@ Script parseScript(const std::string& text, const std::string& fileName);
 // writes the errors to standard error and exits with status 2.
 Script loadScript(const std::string& path);
 
-#endif  // APP_SCRIPT_H_
+#endif  // SESSION_SCRIPT_H_

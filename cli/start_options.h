@@ -1,5 +1,5 @@
-#ifndef APP_START_OPTIONS_H_
-#define APP_START_OPTIONS_H_
+#ifndef CLI_START_OPTIONS_H_
+#define CLI_START_OPTIONS_H_
 
 // Glue: puts the command line's start state into the built control panel.
 //
@@ -13,9 +13,9 @@
 // Does not: make any call at all for options not given, check ranges (the
 // parser did), or touch the drag mode, axis, "Look at Object" or the camera.
 
-#include "app/options.h"
+#include "cli/options.h"
 
 // Call after buildControlPanel and before glutMainLoop.
 void applyStartOptions(const ViewerOptions& options);
 
-#endif  // APP_START_OPTIONS_H_
+#endif  // CLI_START_OPTIONS_H_

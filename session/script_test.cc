@@ -1,7 +1,7 @@
 // Session-script checking: every command read into its fields, every kind of
 // error reported with its line (a bad or missing script's exit status and
 // message: tests/script).
-#include "app/script.h"
+#include "session/script.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

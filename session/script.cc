@@ -1,4 +1,4 @@
-#include "app/script.h"
+#include "session/script.h"
 
 #include <cerrno>
 #include <cstdio>

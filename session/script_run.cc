@@ -3,10 +3,10 @@
 // Does: run the GLUT event loop between commands until it has nothing left
 // to draw, hand each command to the toolkit action or GLUT handler that the
 // same input from a user reaches, and write the snapshots.
-// Does not: parse (app/script.cc), decide anything that the handlers or the
+// Does not: parse (session/script.cc), decide anything that the handlers or the
 // panel decide, or draw anything itself.
 
-#include "app/script_run.h"
+#include "session/script_run.h"
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -22,12 +22,12 @@
 
 #include "app/exit_status.h"
 #include "app/panel.h"
-#include "app/snapshot.h"
 #include "app/state.h"
 #include "camera/navigation.h"
 #include "corvane/reports.h"
 #include "glui/user_actions.h"
 #include "scene/view.h"
+#include "session/snapshot.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>

@@ -1,6 +1,6 @@
 // The command line, one table: every option in each spelling, each kind of
 // bad input with its exact message, and what is left for glutInit.
-#include "app/options.h"
+#include "cli/options.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
