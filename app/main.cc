@@ -5,7 +5,8 @@
 // --world, --inspect and --raster add the opt-in "World View", "Inspector"
 // and "Corvane Raster" windows, and --script FILE [--out DIR] runs a session
 // script (session/script.h), checked before any window opens, and exits when
-// the script ends. Before any of
+// the script ends; --mesh FILE, read and checked before any window opens,
+// puts a mesh in place of the sphere. Before any of
 // that the standard descriptors are made sure to be open and the display is
 // checked, so a missing display ends with one line and status 4, and report
 // output never blocks the windows (process/report_output.h).
@@ -21,6 +22,8 @@
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "mesh/mesh.h"
+#include "mesh/mesh_reader.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
 #include "rasterview/raster_window.h"
@@ -68,6 +71,15 @@ int main(int argc, char** argv) {
   }
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
+  static Mesh mesh;
+  if (options.mesh) {
+    const MeshReadResult read = readMesh(options.mesh, &mesh);
+    if (!read.ok) {
+      std::fprintf(stderr, "%s\n", read.error.c_str());
+      return kExitUsage;
+    }
+    sceneMesh = &mesh;
+  }
   exitUnlessDisplayOpens(argc, argv);
   glutInit(&argc, argv);
   exitOnLostDisplay();

@@ -23,6 +23,7 @@ enum class Kind {
   Inspect,
   World,
   Raster,
+  Mesh,
   Display,
   Geometry,
   XFlag
@@ -53,6 +54,7 @@ constexpr OptionRule kOptions[] = {
     {"--inspect", Kind::Inspect, nullptr},
     {"--world", Kind::World, nullptr},
     {"--raster", Kind::Raster, nullptr},
+    {"--mesh", Kind::Mesh, "a Wavefront OBJ file name"},
     // Read by glutInit; never written with '='.
     {"-display", Kind::Display, "an X display name such as :0"},
     {"-geometry", Kind::Geometry, "WIDTHxHEIGHT, +X+Y or both, as in 400x400+0+0"},
@@ -157,6 +159,10 @@ class Parser {
         (h ? o.hfov : o.vfov) = static_cast<float>(number);
         return true;
       }
+      case Kind::Mesh:
+        if (*value == '\0') return badValue(rule, value);
+        o.mesh = value;
+        return true;
       case Kind::Script:
       case Kind::Out:
         if (*value == '\0') return badValue(rule, value);

@@ -28,8 +28,9 @@ struct ViewerOptions {
   const char* out = nullptr;     // --out DIR, pointing into argv; needs script
   bool inspect = false;
   bool world = false;
-  bool raster = false;    // --raster: the "Corvane Raster" window
-  bool geometry = false;  // -geometry was given (freeglut reads its value)
+  const char* mesh = nullptr;  // --mesh FILE, pointing into argv
+  bool raster = false;         // --raster: the "Corvane Raster" window
+  bool geometry = false;       // -geometry was given (freeglut reads its value)
 };
 
 struct ParsedCommandLine {

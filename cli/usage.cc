@@ -46,6 +46,9 @@ Sessions and extra windows:
                      from outside: drag to orbit, wheel to zoom, r to reset
   --raster           opens "Corvane Raster", Corvane's own drawing of each
                      frame: keys c (Corvane), o (OpenGL), d (difference)
+  --mesh FILE        every window draws the triangles of the Wavefront OBJ
+                     FILE instead of the sphere; "# Subdivisions" then
+                     changes nothing
   -h, --help         prints this help and exits
   --version          prints the version and exits
 A value may also follow '=', as in --mode=solid. Values out of range are

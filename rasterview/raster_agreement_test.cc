@@ -24,6 +24,8 @@
 
 #include "app/state.h"
 #include "corvane/corvane.h"
+#include "mesh/mesh.h"
+#include "mesh/mesh_reader.h"
 #include "raster/picture_compare.h"
 #include "raster/raster_frame.h"
 #include "rasterview/scene_triangles.h"
@@ -85,12 +87,39 @@ std::vector<std::uint8_t> openGlPicture() {
   return rgb;
 }
 
-TEST(RasterAgreementTest, CorvanesPictureMatchesOpenGlsAtEveryPoseDepthModeLightAndCulling) {
+// Draws the current state in both pipelines and compares the pictures.
+PictureComparison compareFrame(RasterFrame& frame, RasterImage& corvane) {
+  if (cullBackFaces != 0) {
+    glEnable(GL_CULL_FACE);
+  } else {
+    glDisable(GL_CULL_FACE);
+  }
+  display();
+  const std::vector<std::uint8_t> openGl = openGlPicture();
+  RasterSettings settings;
+  settings.modelView = corvaneLookAt;
+  settings.projection = corvaneProjection;
+  settings.width = kSize;
+  settings.height = kSize;
+  settings.renderMode = renderMode;
+  settings.light = lightOn != 0;
+  settings.cull = cullBackFaces != 0;
+  frame.begin(settings, &corvane);
+  rasterScene(frame, subdivisions);
+  return comparePictures(corvane.rgb.data(), openGl.data(), kSize, kSize, 0, kSize - 1);
+}
+
+void startDrawing() {
   testsupport::createGlWindow("raster agreement", kSize, kSize);
   glClearColor(0, 0, 0, 0);
   glEnable(GL_DEPTH_TEST);
   hfov = vfov = 60.0f;
   reshape(kSize, kSize);
+}
+
+TEST(RasterAgreementTest, CorvanesPictureMatchesOpenGlsAtEveryPoseDepthModeLightAndCulling) {
+  startDrawing();
+  sceneMesh = nullptr;
   RasterFrame frame;
   RasterImage corvane;
   const char* const modes[] = {"points", "edges", "filled"};
@@ -110,25 +139,7 @@ TEST(RasterAgreementTest, CorvanesPictureMatchesOpenGlsAtEveryPoseDepthModeLight
             lightOn = light;
             cullBackFaces = cull;
             subdivisions = depth;
-            if (cull) {
-              glEnable(GL_CULL_FACE);
-            } else {
-              glDisable(GL_CULL_FACE);
-            }
-            display();
-            const std::vector<std::uint8_t> openGl = openGlPicture();
-            RasterSettings settings;
-            settings.modelView = corvaneLookAt;
-            settings.projection = corvaneProjection;
-            settings.width = kSize;
-            settings.height = kSize;
-            settings.renderMode = mode;
-            settings.light = light != 0;
-            settings.cull = cull != 0;
-            frame.begin(settings, &corvane);
-            rasterSphere(frame, depth);
-            const PictureComparison c =
-                comparePictures(corvane.rgb.data(), openGl.data(), kSize, kSize, 0, kSize - 1);
+            const PictureComparison c = compareFrame(frame, corvane);
             EXPECT_LE(c.unmatched, mode == 2 ? 0 : kNearTiePixels) << line << " depth " << depth;
             EXPECT_LT(c.differing, kSize * kSize / 200) << line << " depth " << depth;
             worst = c.differing > worst ? c.differing : worst;
@@ -143,6 +154,43 @@ TEST(RasterAgreementTest, CorvanesPictureMatchesOpenGlsAtEveryPoseDepthModeLight
   }
   std::printf("most pixels differing in place: %ld of %d; cases with unmatched pixels: %d of %d\n",
               worst, kSize * kSize, unmatchedCases, cases);
+}
+
+// Each shipped mesh from the start view and from beside, in every mode,
+// with and without light and culling.
+TEST(RasterAgreementTest, CorvanesPictureOfEachShippedMeshMatchesOpenGls) {
+  startDrawing();
+  RasterFrame frame;
+  RasterImage corvane;
+  for (const char* name : {"letter_f.obj", "cut_cube.obj", "torus.obj"}) {
+    Mesh mesh;
+    const MeshReadResult read =
+        readMesh(std::string(VIEWER_SOURCE_DIR "/docs/meshes/") + name, &mesh);
+    ASSERT_TRUE(read.ok) << read.error;
+    sceneMesh = &mesh;
+    for (const Pose& pose : poses()) {
+      if (std::string(pose.name) != "start" && std::string(pose.name) != "rotate-y") continue;
+      camera = pose.camera;
+      updateCorvaneLookAt(camera);
+      std::string line = std::string(name) + " " + pose.name + ":";
+      for (int mode = 0; mode < 3; ++mode) {
+        for (int light = 0; light < 2; ++light) {
+          for (int cull = 0; cull < 2; ++cull) {
+            renderMode = mode;
+            lightOn = light;
+            cullBackFaces = cull;
+            const PictureComparison c = compareFrame(frame, corvane);
+            EXPECT_LE(c.unmatched, mode == 2 ? 0 : kNearTiePixels)
+                << name << " " << pose.name << " mode " << mode << " light " << light;
+            EXPECT_LT(c.differing, kSize * kSize / 200) << name;
+            line += " " + std::to_string(c.differing) + "/" + std::to_string(c.unmatched);
+          }
+        }
+      }
+      std::printf("%s\n", line.c_str());
+    }
+  }
+  sceneMesh = nullptr;
 }
 
 }  // namespace

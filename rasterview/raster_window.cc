@@ -89,7 +89,7 @@ void followFrame() {
   settings.light = lightOn != 0;
   settings.cull = cullBackFaces != 0;
   frame.begin(settings, &corvane);
-  rasterSphere(frame, subdivisions);
+  rasterScene(frame, subdivisions);
   readOpenGlPicture(width, height);
   comparison = comparePictures(corvane.rgb.data(), openGl.data(), width, height, 0, height - 1);
   differencePicture(corvane.rgb.data(), openGl.data(), width, height, &difference);

@@ -1,5 +1,6 @@
 #include "rasterview/scene_triangles.h"
 
+#include "mesh/mesh.h"
 #include "scene/icosphere.h"
 
 namespace {
@@ -36,5 +37,18 @@ void rasterSphere(RasterFrame& frame, int depth) {
   for (const int* face : icosahedronFaces) {
     split(frame, icosahedronVertices[face[0]], icosahedronVertices[face[1]],
           icosahedronVertices[face[2]], depth);
+  }
+}
+
+void rasterScene(RasterFrame& frame, int depth) {
+  if (sceneMesh == nullptr) {
+    rasterSphere(frame, depth);
+    return;
+  }
+  const Mesh& mesh = *sceneMesh;
+  const int count = mesh.triangleCount();
+  for (int t = 0; t < count; ++t) {
+    frame.triangle(mesh.corner(t, 0), mesh.corner(t, 1), mesh.corner(t, 2), mesh.normal(t, 0),
+                   mesh.normal(t, 1), mesh.normal(t, 2));
   }
 }

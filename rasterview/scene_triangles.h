@@ -9,4 +9,9 @@
 // midpoint and normalizePoint arithmetic, each corner its own normal.
 void rasterSphere(RasterFrame& frame, int depth);
 
+// The scene as the drawing window draws it: the loaded mesh (sceneMesh),
+// triangle by triangle with its normals, when there is one, otherwise the
+// sphere at depth.
+void rasterScene(RasterFrame& frame, int depth);
+
 #endif  // RASTERVIEW_SCENE_TRIANGLES_H_
