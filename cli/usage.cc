@@ -44,11 +44,9 @@ Sessions and extra windows:
   --inspect          opens an inspector window
   --world            opens "World View", the camera and its viewing volume seen
                      from outside: drag to orbit, wheel to zoom, r to reset
-  --raster           opens "Corvane Raster", Corvane's own drawing of each
-                     frame: keys c (Corvane), o (OpenGL), d (difference)
-  --mesh FILE        every window draws the triangles of the Wavefront OBJ
-                     FILE instead of the sphere; "# Subdivisions" then
-                     changes nothing
+  --raster           opens "Corvane Raster": Corvane's own drawing, keys c o d
+  --mesh FILE        draws the OBJ mesh in FILE instead of the sphere; then
+                     "# Subdivisions" changes nothing
   -h, --help         prints this help and exits
   --version          prints the version and exits
 A value may also follow '=', as in --mode=solid. Values out of range are

@@ -16,7 +16,7 @@ namespace {
 constexpr int kMaxPixels = 10000;
 
 const char* const kCommands =
-    "a command (select, check, set, press, drag, key, click, resize, snap)";
+    "a command (select, check, set, press, drag, key, click, resize, snap, raster)";
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
@@ -251,6 +251,13 @@ void parseCommand(Line& line, ScriptCommand& c) {
     const char* expected =
         "a file name of letters, digits, '.', '-' and '_', not starting with '.'";
     if (line.word(expected, c.text) && !validFileName(c.text)) line.fail(expected, &c.text);
+  } else if (name == "raster") {
+    c.kind = CommandKind::Raster;
+    const char* expected = "picture, opengl or difference";
+    if (line.word(expected, c.text) && c.text != "picture" && c.text != "opengl" &&
+        c.text != "difference") {
+      line.fail(expected, &c.text);
+    }
   } else {
     line.fail(kCommands, &name);
   }

@@ -24,6 +24,9 @@
 //   resize W H                         the drawing window's client area
 //   snap NAME                          both windows, side by side, into
 //                                      OUT/NAME.png
+//   raster VIEW                        the "Corvane Raster" window (viewer
+//                                      --raster) shows VIEW: picture
+//                                      (Corvane's), opengl or difference
 //
 // LABEL is a control's label as the panel shows it; its trailing blanks and
 // a final colon may be left out ("# Subdivisions", "Hfov"). Positions and
@@ -34,7 +37,7 @@
 #include <string>
 #include <vector>
 
-enum class CommandKind { Select, Check, Set, Press, Drag, Key, Click, Resize, Snap };
+enum class CommandKind { Select, Check, Set, Press, Drag, Key, Click, Resize, Snap, Raster };
 
 // GLUT's button numbers.
 constexpr int kLeftButton = 0;
@@ -48,7 +51,8 @@ struct ScriptCommand {
   int line = 0;                 // in the file, from 1
   const char* label = nullptr;  // panel commands: the label the control was built with
   bool on = false;              // check
-  std::string text;             // set: the text typed; snap: the file name without ".png"
+  std::string text;             // set: the text typed; snap: the file name without ".png";
+                                // raster: the view's word
   int button = kLeftButton;     // drag, click
   int dx = 0, dy = 0;           // drag
   bool fromGiven = false;       // drag: x, y given; click: always

@@ -27,6 +27,7 @@
 #include "corvane/reports.h"
 #include "glui/user_actions.h"
 #include "scene/view.h"
+#include "rasterview/raster_window.h"
 #include "session/snapshot.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
@@ -207,6 +208,13 @@ void runSnap(const ScriptCommand& c, const std::string& outDir) {
   std::exit(kExitSnapshot);
 }
 
+// Nothing when the window is not open: the script reads the same with or
+// without --raster.
+void runRaster(const ScriptCommand& c) {
+  RasterView view = RasterView::Corvane;
+  if (viewForWord(c.text.c_str(), &view)) showRasterView(view);
+}
+
 void run(const ScriptCommand& c, const std::string& outDir) {
   switch (c.kind) {
     case CommandKind::Select:
@@ -229,6 +237,9 @@ void run(const ScriptCommand& c, const std::string& outDir) {
       break;
     case CommandKind::Snap:
       runSnap(c, outDir);
+      break;
+    case CommandKind::Raster:
+      runRaster(c);
       break;
   }
 }

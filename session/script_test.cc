@@ -11,7 +11,7 @@ namespace {
 // is built with.
 std::string show(const ScriptCommand& c) {
   const char* const kinds[] = {"select", "check", "set",    "press", "drag",
-                               "key",    "click", "resize", "snap"};
+                               "key",    "click", "resize", "snap",  "raster"};
   std::string s = kinds[static_cast<int>(c.kind)];
   const auto add = [&s](bool given, const std::string& what) { s += given ? " " + what : ""; };
   const auto pair = [](int a, int b) { return std::to_string(a) + " " + std::to_string(b); };
@@ -27,7 +27,8 @@ std::string show(const ScriptCommand& c) {
 }
 
 const std::string kCommand =
-    "expected a command (select, check, set, press, drag, key, click, resize, snap), found ";
+    "expected a command (select, check, set, press, drag, key, click, resize, snap, raster), "
+    "found ";
 const std::string kRadio =
     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
     "found ";
@@ -103,6 +104,8 @@ TEST(Script, ReadsEveryCommandAndReportsEveryBadLineWithItsNumber) {
       {"snap", kName + kEnd},
       {"snap ../escape", kName + "\"../escape\""},
       {"snap .hidden", kName + "\".hidden\""},
+      {"raster difference", "raster 'difference'"},
+      {"raster Picture", "expected picture, opengl or difference, found \"Picture\""},
   };
   std::string text = "# a session\n\n";
   std::vector<std::string> want, wantErrors, got;

@@ -24,3 +24,12 @@ printf '%s\n' 'select Points' 'check "Light On/Off" on' 'check "Backface culling
 grep -q '^1.244017 0.000000 0.000000 0.000000$' "$tmp/options.out" || fail "the P report"
 diff -u "$tmp/options.out" "$tmp/panel.out" || fail "the P reports differ"
 cmp "$tmp/options/start.png" "$tmp/panel/start.png" || fail "the snapshots differ"
+
+# A bad mesh: one line naming the file and line, status 2, before the display
+# is even looked at.
+printf '%s\n' 'v 0 0 0' 'v 1 0 0' 'f 1 2 3' >"$tmp/bad.obj"
+env -u DISPLAY "$viewer" --mesh "$tmp/bad.obj" 2>"$tmp/err"
+status=$?
+[ "$status" -eq 2 ] || fail "--mesh with a bad file: exit status $status"
+echo "$tmp/bad.obj:3: face corner '3' names no vertex: 2 defined so far" | diff -u - "$tmp/err" ||
+  fail "the message for a bad mesh"
