@@ -1,7 +1,8 @@
 #include "bench/panel_bench.h"
 
-// Before Xlib, whose macros (None among them) would clash with its names.
-#include "glui/geometry.h"
+// Before Xlib, whose macros (None among them) would clash with their names.
+#include "app/panel.h"
+#include "glui/glui_ext.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
@@ -17,15 +18,28 @@ namespace {
 constexpr char kPanelTitle[] = "Tavrin Assignment 3";
 constexpr int kWarmUp = 5;
 
-// Two pointer positions in the panel: the window's margin, and the middle of
-// the first radio button ("Points", at the top of the first framed panel). A
+// Two pointer positions in the panel, from where the panel window put its
+// controls: halfway into the window's margin, and the middle of the first
+// radio button's circle ("Points", at the top of the first framed panel). A
 // move between them changes what is hovered, so each one redraws the panel.
-constexpr int kMarginX = glui_detail::kMargin / 2;
-constexpr int kMarginY = glui_detail::kMargin / 2;
-constexpr int kControlX =
-    glui_detail::kMargin + glui_detail::kPanelInset + glui_detail::kBoxSize / 2;
-constexpr int kControlY =
-    glui_detail::kMargin + glui_detail::kPanelHeader + glui_detail::kRowHeight / 2;
+struct HoverPoints {
+  glui_ext::Point margin;
+  glui_ext::Point control;
+};
+
+bool findHoverPoints(HoverPoints& points) {
+  const auto places = glui_ext::controlPlaces(controlPanel->get_glut_window_id());
+  if (places.empty()) return false;
+  const glui_ext::Rect& top = places.front().rect;  // the window's top level
+  points.margin = glui_ext::Point{top.x / 2, top.y / 2};
+  for (const auto& place : places) {
+    if (place.kind != glui_ext::ControlKind::Radio) continue;
+    const glui_ext::Rect& row = place.rect;  // the circle is a square row.h wide
+    points.control = glui_ext::Point{row.x + row.h / 2, row.y + row.h / 2};
+    return true;
+  }
+  return false;
+}
 
 // The panel's X window, found by its title among the top-level windows (the
 // toolkit keeps its GLUT id to itself).
@@ -97,7 +111,8 @@ PanelAllocations countPanelAllocations(int count) {
   PanelAllocations result;
   Display* display = glXGetCurrentDisplay();
   const Window panel = display != nullptr ? findTopLevel(display, kPanelTitle) : 0;
-  if (panel == 0) return result;
+  HoverPoints points;
+  if (panel == 0 || !findHoverPoints(points)) return result;
 
   AllocationCount ignored;
   for (int i = 0; i < kWarmUp; ++i) {
@@ -112,7 +127,8 @@ PanelAllocations countPanelAllocations(int count) {
 
   for (int i = 0; i < kWarmUp + count; ++i) {
     const bool onControl = i % 2 == 0;
-    sendMotion(display, panel, onControl ? kControlX : kMarginX, onControl ? kControlY : kMarginY);
+    const glui_ext::Point at = onControl ? points.control : points.margin;
+    sendMotion(display, panel, at.x, at.y);
     countLoopRound(i < kWarmUp ? ignored : result.eventTotal);
   }
   result.events = count;

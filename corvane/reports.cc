@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/exit_status.h"
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "corvane/matrix4.h"
@@ -57,7 +58,7 @@ void reportCamera() {
 void keyboard(unsigned char key, int, int) {
   switch (key) {
     case kEscape:
-      std::exit(1);
+      std::exit(kExitEscape);
     case '?':
       reportModelView();
       break;

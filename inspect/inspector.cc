@@ -26,24 +26,23 @@
 #include "app/last_step.h"
 #include "app/state.h"
 #include "corvane/corvane.h"
-#include "glui/geometry.h"
-#include "glui/imgui_context.h"
+#include "glui/glui_ext.h"
 #include "inspect/inspector_view.h"
 #include "scene/close_alone.h"
 #include "scene/view.h"
 
 namespace {
 
-using glui_detail::ContextScope;
+using glui_ext::ContextScope;
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 380;
 
 bool opened = false;
 int window = 0;
-int panel = 0;                        // the window the inspector stays beside
-glui_detail::Rect panelPlacedBeside;  // where it was then
-bool placed = false;                  // beside the panel at its final size
+int panel = 0;                     // the window the inspector stays beside
+glui_ext::Rect panelPlacedBeside;  // where it was then
+bool placed = false;               // beside the panel at its final size
 ImGuiContext* context = nullptr;
 InspectorSnapshot snapshot;
 
@@ -86,9 +85,9 @@ void takeSnapshot() {
   if (changed) glutPostWindowRedisplay(window);
 }
 
-glui_detail::Rect currentWindowRect() {
-  return glui_detail::Rect{glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y),
-                           glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
+glui_ext::Rect currentWindowRect() {
+  return glui_ext::Rect{glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
+                        glutGet(GLUT_WINDOW_HEIGHT)};
 }
 
 // Places the current window right of the panel as it is now, until it has
@@ -97,7 +96,7 @@ glui_detail::Rect currentWindowRect() {
 void placeBesidePanel() {
   if (placed) return;
   glutSetWindow(panel);
-  const glui_detail::Rect rect = currentWindowRect();
+  const glui_ext::Rect rect = currentWindowRect();
   const int border = glutGet(GLUT_WINDOW_BORDER_WIDTH);
   glutSetWindow(window);
   if (rect.x == panelPlacedBeside.x && rect.y == panelPlacedBeside.y &&
@@ -106,7 +105,7 @@ void placeBesidePanel() {
     return;
   }
   panelPlacedBeside = rect;
-  const glui_detail::Point at = glui_detail::placeBeside(rect, border);
+  const glui_ext::Point at = glui_ext::placeBeside(rect, border);
   glutPositionWindow(at.x, at.y);
 }
 
@@ -150,7 +149,7 @@ void onDisplay() {
   ContextScope scope(context);
   frame(true);
   useNearestFontFiltering();
-  glui_detail::renderWindowFrame();
+  glui_ext::renderWindowFrame();
   glutSwapBuffers();
 }
 
@@ -180,7 +179,7 @@ void onEntry(int state) {
 // window.
 void onClose() {
   closeThisWindowAlone();
-  glui_detail::destroyWindowContext(context);
+  glui_ext::destroyWindowContext(context);
   context = nullptr;
   window = 0;
 }
@@ -196,12 +195,12 @@ void openInspector(int besideWindow) {
   // A first guess: the panel may not have its final size yet (see
   // placeBesidePanel).
   panelPlacedBeside = currentWindowRect();
-  const glui_detail::Point at =
-      glui_detail::placeBeside(panelPlacedBeside, glutGet(GLUT_WINDOW_BORDER_WIDTH));
+  const glui_ext::Point at =
+      glui_ext::placeBeside(panelPlacedBeside, glutGet(GLUT_WINDOW_BORDER_WIDTH));
   // The application's window defaults stay as they were.
   const int mode = glutGet(GLUT_INIT_DISPLAY_MODE);
-  const glui_detail::Rect init{glutGet(GLUT_INIT_WINDOW_X), glutGet(GLUT_INIT_WINDOW_Y),
-                               glutGet(GLUT_INIT_WINDOW_WIDTH), glutGet(GLUT_INIT_WINDOW_HEIGHT)};
+  const glui_ext::Rect init{glutGet(GLUT_INIT_WINDOW_X), glutGet(GLUT_INIT_WINDOW_Y),
+                            glutGet(GLUT_INIT_WINDOW_WIDTH), glutGet(GLUT_INIT_WINDOW_HEIGHT)};
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
   glutInitWindowPosition(at.x, at.y);
   glutInitWindowSize(kWidth, kHeight);
@@ -209,7 +208,7 @@ void openInspector(int besideWindow) {
   glutInitDisplayMode(mode);
   glutInitWindowPosition(init.x, init.y);
   glutInitWindowSize(init.w, init.h);
-  context = glui_detail::createWindowContext();
+  context = glui_ext::createWindowContext();
   {
     ContextScope scope(context);
     ImGui::GetIO().DisplaySize = ImVec2(kWidth, kHeight);

@@ -5,7 +5,7 @@
 // of the drawing window OpenGL's and Corvane's viewing matrices side by side,
 // with the camera and the last drag step (see inspector_view.h).
 
-#include "inspect/snapshot.h"
+#include "inspect/inspector_snapshot.h"
 
 // Opens the window right of the window besideWindow (a GLUT id: the control
 // panel's, controlPanelWindow()) and registers a frame listener with the

@@ -8,7 +8,7 @@
 // what each pair is expected to show. Hovering a projection cell explains it.
 // Calls ImGui only: no GL, no GLUT.
 
-#include "inspect/snapshot.h"
+#include "inspect/inspector_snapshot.h"
 
 void drawInspector(const InspectorSnapshot& snapshot);
 

@@ -38,12 +38,12 @@ void exitUnlessDisplayOpens(int argc, char** argv) {
   if (display == nullptr) {
     if (displayName[0] == '\0') {
       std::fprintf(stderr,
-                   "viewer: cannot open a display: DISPLAY is not set — run 'make run' "
-                   "without a display for the headless tour\n");
+                   "viewer: cannot open a display: DISPLAY is not set — start the viewer in a "
+                   "graphical session, or set DISPLAY (or -display) to a running X server\n");
     } else {
       std::fprintf(stderr,
-                   "viewer: cannot open display \"%s\" — run 'make run' without a display "
-                   "for the headless tour\n",
+                   "viewer: cannot open display \"%s\" — check that its X server is running "
+                   "and lets this user connect\n",
                    displayName);
     }
     std::exit(kExitDisplay);

@@ -19,16 +19,16 @@ const char* streamName(int s) { return s == 0 ? "standard output" : "standard er
 // A descriptor of our own on the same pipe, opened non-blocking and put in
 // place of fd. Opening /proc/self/fd/N makes a new open file description, so
 // O_NONBLOCK stays ours: the shell and any other process writing to the same
-// pipe keep blocking writes. Returns false when the pipe cannot be reopened
-// (no reader left: ENXIO), and fd is then left as it was.
-bool reopenNonBlocking(int fd) {
+// pipe keep blocking writes. When the pipe cannot be reopened (no reader
+// left: ENXIO) fd is left as it was, and the first write finds the reader
+// gone.
+void reopenNonBlocking(int fd) {
   char path[32];
   std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
   const int own = open(path, O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-  if (own < 0) return false;
-  const bool moved = dup2(own, fd) == fd;
+  if (own < 0) return;
+  dup2(own, fd);
   close(own);
-  return moved;
 }
 
 }  // namespace
@@ -43,8 +43,8 @@ ReportOutput::ReportOutput(int outFd, int errFd, Wake wake) : wake_(wake) {
     t.reader = s;
     known[s] = fstat(t.fd, &st[s]) == 0;
     if (!known[s] || isatty(t.fd)) continue;
-    if (S_ISFIFO(st[s].st_mode) && reopenNonBlocking(t.fd)) t.kind = Kind::Pipe;
-    if (S_ISSOCK(st[s].st_mode)) t.kind = Kind::Socket;
+    if (S_ISFIFO(st[s].st_mode)) reopenNonBlocking(t.fd);
+    if (S_ISSOCK(st[s].st_mode)) t.socket = true;
   }
   // Both streams on one pipe or file (2>&1): one queue keeps their order.
   if (known[0] && known[1] && st[0].st_dev == st[1].st_dev && st[0].st_ino == st[1].st_ino) {
@@ -55,8 +55,7 @@ ReportOutput::ReportOutput(int outFd, int errFd, Wake wake) : wake_(wake) {
 long ReportOutput::tryWrite(const Target& t, const char* data, std::size_t size) const {
   long n;
   do {
-    n = t.kind == Kind::Socket ? send(t.fd, data, size, MSG_DONTWAIT | MSG_NOSIGNAL)
-                               : ::write(t.fd, data, size);
+    n = t.socket ? send(t.fd, data, size, MSG_DONTWAIT | MSG_NOSIGNAL) : ::write(t.fd, data, size);
   } while (n < 0 && errno == EINTR);
   if (n < 0 && errno == EWOULDBLOCK) errno = EAGAIN;
   return n;
@@ -88,13 +87,13 @@ void ReportOutput::write(ReportStream stream, const char* data, std::size_t size
       if (!wasWaiting && wake_ != nullptr) wake_();
       return;
     } else {
-      failed(s, errno);
+      writeFailed(s, errno);
       return;
     }
   }
 }
 
-bool ReportOutput::failed(int s, int error) {
+void ReportOutput::writeFailed(int s, int error) {
   Target& t = targets_[s];
   const int other = 1 - s;
   const bool shared = targets_[other].reader == t.reader;
@@ -109,7 +108,7 @@ bool ReportOutput::failed(int s, int error) {
           std::string("viewer: the reader of ") + streamName(s) + " has gone; reports to it stop\n";
       write(static_cast<ReportStream>(other), note.data(), note.size());
     }
-    return false;
+    return;
   }
   if (!t.warned) {
     t.warned = true;
@@ -117,7 +116,6 @@ bool ReportOutput::failed(int s, int error) {
                              ": " + std::strerror(error) + "\n";
     write(s == 0 ? ReportStream::Err : ReportStream::Out, note.data(), note.size());
   }
-  return false;
 }
 
 bool ReportOutput::drain() {
@@ -143,11 +141,11 @@ bool ReportOutput::drain() {
       blocked[t.reader] = true;
       ++it;
     } else {
-      // The text is lost; failed() may queue a note, so start over.
+      // The text is lost; writeFailed() may queue a note, so start over.
       const int s = it->stream;
       const int error = errno;
       queue_.erase(it);
-      failed(s, error);
+      writeFailed(s, error);
       it = queue_.begin();
     }
   }

@@ -36,10 +36,9 @@ class ReportOutput {
   void drainFor(int timeoutMs);
 
  private:
-  enum class Kind { Plain, Pipe, Socket };
   struct Target {
     int fd = -1;
-    Kind kind = Kind::Plain;
+    bool socket = false;  // written with non-blocking sends
     int reader = 0;       // index of the target whose queue this one shares
     bool gone = false;    // the reader closed its end: writes stop
     bool warned = false;  // a failed write was reported
@@ -51,8 +50,11 @@ class ReportOutput {
 
   // Bytes written, or -1 with errno set; EAGAIN means "later".
   long tryWrite(const Target& t, const char* data, std::size_t size) const;
-  // Handles a write error on stream s; returns whether the text should wait.
-  bool failed(int s, int error);
+  // Handles a write error on stream s: when its reader has gone, writes to
+  // it stop, the text waiting for it is dropped and the other stream (when
+  // it has a reader of its own) says so once; any other error is reported
+  // once on the other stream.
+  void writeFailed(int s, int error);
   bool queuedFor(int reader) const;
 
   Target targets_[2];

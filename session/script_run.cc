@@ -25,18 +25,16 @@
 #include "app/state.h"
 #include "camera/navigation.h"
 #include "corvane/reports.h"
-#include "glui/user_actions.h"
+#include "glui/glui_ext.h"
 #include "scene/view.h"
 #include "rasterview/raster_window.h"
-#include "session/snapshot.h"
+#include "session/png_snapshot.h"
 
 // Last: Xlib defines macros (None, Always, ...) that clash with names above.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
 namespace {
-
-using glui_detail::UserActions;
 
 constexpr double kFirstFrameSeconds = 10.0;
 constexpr double kResizeSeconds = 5.0;
@@ -81,38 +79,11 @@ int drawingWindow() {
   return windowIds[0];
 }
 
-struct FoundControl {
-  GLUI_Control* control = nullptr;
-  GLUI_RadioGroup* group = nullptr;  // a radio button's group
-  int index = 0;                     // and its number in the group
-};
-
-bool findIn(const GLUI_Panel& panel, const char* label, FoundControl& found) {
-  for (GLUI_Control* child : UserActions::children(panel)) {
-    if (auto* inner = dynamic_cast<GLUI_Panel*>(child)) {
-      if (findIn(*inner, label, found)) return true;
-    } else if (auto* group = dynamic_cast<GLUI_RadioGroup*>(child)) {
-      const auto& buttons = UserActions::buttons(*group);
-      for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (std::strcmp(buttons[i]->get_name(), label) == 0) {
-          found = FoundControl{buttons[i], group, static_cast<int>(i)};
-          return true;
-        }
-      }
-    } else if (std::strcmp(child->get_name(), label) == 0) {
-      found.control = child;
-      return true;
-    }
-  }
-  return false;
-}
-
 // The control a checked label names, of the type T it was checked for.
 template <typename T>
-T& control(const char* label, FoundControl* found = nullptr) {
-  FoundControl f;
-  T* typed =
-      findIn(UserActions::top(*controlPanel), label, f) ? dynamic_cast<T*>(f.control) : nullptr;
+T& control(const char* label, glui_ext::FoundControl* found = nullptr) {
+  const glui_ext::FoundControl f = glui_ext::findByLabel(*controlPanel, label);
+  T* typed = dynamic_cast<T*>(f.control);
   if (typed == nullptr) {
     // The checker's label list and the built panel disagree: a fault of the
     // program, not of the script.
@@ -125,25 +96,25 @@ T& control(const char* label, FoundControl* found = nullptr) {
 
 void runPanelCommand(const ScriptCommand& c) {
   // As the panel window does before every input event.
-  UserActions::syncLive(*controlPanel);
+  glui_ext::takeOverLiveValues(*controlPanel);
   switch (c.kind) {
     case CommandKind::Select: {
-      FoundControl found;
+      glui_ext::FoundControl found;
       control<GLUI_RadioButton>(c.label, &found);
-      UserActions::select(*found.group, found.index);
+      glui_ext::select(*found.group, found.index);
       break;
     }
     case CommandKind::Check: {
       auto& box = control<GLUI_Checkbox>(c.label);
-      if ((box.get_int_val() != 0) != c.on) UserActions::toggle(box);
+      if ((box.get_int_val() != 0) != c.on) glui_ext::toggle(box);
       break;
     }
     case CommandKind::Set:
       // Text the panel refuses changes nothing, as when typed.
-      UserActions::commitText(control<GLUI_Spinner>(c.label), c.text);
+      glui_ext::commitText(control<GLUI_Spinner>(c.label), c.text);
       break;
     default:
-      UserActions::press(control<GLUI_Button>(c.label));
+      glui_ext::press(control<GLUI_Button>(c.label));
       break;
   }
 }

@@ -24,20 +24,20 @@ def wait_until(predicate, timeout, what, interval=0.02):
         time.sleep(interval)
     return value
 
+WITH_XVFB = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts',
+                         'with-xvfb')
+
 class XServer:
-    """Xvfb on a display it picks (-displayfd), or existing() DISPLAY."""
-    def __init__(self, display=None):
+    """A private Xvfb served by scripts/with-xvfb --serve (reset: without
+    -noreset, so the server resets when its last client leaves), or
+    existing() DISPLAY."""
+    def __init__(self, display=None, reset=False):
         self.proc = None
         if display is None:
-            read_fd, write_fd = os.pipe()
-            self.proc = subprocess.Popen(
-                ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', '1280x1024x24',
-                 '-nolisten', 'tcp', '+extension', 'GLX', '-noreset'], pass_fds=(write_fd,),
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-            os.close(write_fd)
-            with os.fdopen(read_fd) as pipe:
-                display = ':' + pipe.readline().strip()
-            if display == ':':
+            self.proc = subprocess.Popen([WITH_XVFB, '--serve'] + (['--reset'] if reset else []),
+                                         stdout=subprocess.PIPE, start_new_session=True, text=True)
+            display = self.proc.stdout.readline().strip()
+            if not display.startswith(':'):
                 self.stop()
                 raise RuntimeError('Xvfb did not start')
         self.display, self.env = display, dict(os.environ, DISPLAY=display)
@@ -56,8 +56,10 @@ class XServer:
         return ControlMap(json.loads(self.run(*command)))
     def stop(self):
         if self.proc and self.proc.poll() is None:
-            self.proc.terminate()
+            self.proc.terminate()   # with-xvfb stops the server and waits for it
             self.proc.wait()
+        if self.proc:
+            self.proc.stdout.close()
 
 class ControlMap:
     """Window pixels of a panel's controls, by label."""

@@ -1,7 +1,8 @@
 #ifndef TESTS_SUPPORT_WINDOW_IMAGE_H_
 #define TESTS_SUPPORT_WINDOW_IMAGE_H_
 // The pixels the X server shows in the current GL window: the picture a person sees after the last
-// buffer swap.
+// buffer swap, as the program's own grab (picture/window_picture.h) reads it, in a form tests
+// index.
 #include <cstdint>
 #include <vector>
 
@@ -19,8 +20,7 @@ struct WindowImage {
 // Backing store, so that windows of tests running beside this one cannot spoil a grab. Call before
 // drawing.
 void keepCurrentWindowContents();
-// Reads the current GL window from the X server after glFinish. Mesa's software driver keeps no
-// readable front buffer, so glReadPixels cannot.
+// The top-left width by height pixels of the current GL window; empty when the window is smaller.
 WindowImage grabCurrentWindow(int width, int height);
 
 }  // namespace scenetest

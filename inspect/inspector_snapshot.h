@@ -1,5 +1,5 @@
-#ifndef INSPECT_SNAPSHOT_H_
-#define INSPECT_SNAPSHOT_H_
+#ifndef INSPECT_INSPECTOR_SNAPSHOT_H_
+#define INSPECT_INSPECTOR_SNAPSHOT_H_
 
 // What the inspector shows: everything taken at the end of one frame of the
 // drawing window, so that all of it belongs to the same moment.
@@ -26,4 +26,4 @@ struct InspectorSnapshot {
 
 static_assert(std::is_trivially_copyable_v<InspectorSnapshot>);
 
-#endif  // INSPECT_SNAPSHOT_H_
+#endif  // INSPECT_INSPECTOR_SNAPSHOT_H_
