@@ -10,7 +10,7 @@ PREFIX     ?= /usr/local
 # Warnings are errors in CI, where CI=true is set.
 WERROR     := $(if $(CI),ON,OFF)
 
-BUILD_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev \
+BUILD_PACKAGES := cmake make g++ pkg-config freeglut3-dev libglu1-mesa-dev libtinyobjloader-dev \
                   libgl-dev libgl1-mesa-dri libimgui-dev \
                   libx11-dev libxcomposite-dev libstb-dev
 TEST_PACKAGES  := libgtest-dev xvfb xdotool x11-utils apitrace \

@@ -2,13 +2,15 @@
 // panel beside it. The command line is read before anything touches the X
 // display, so --help, --version and a bad option need no display and open no
 // window. Without options start-up makes exactly the calls it always made;
-// --world, --inspect and --stages add the opt-in "World View", "Inspector"
-// and "Pipeline Stages" windows, --script FILE [--out DIR] runs a session
-// script (session/script.h), checked before any window opens, and exits when
-// the script ends, and --check FILE... runs each script so in a viewer of its
-// own (session/check_run.h). Before any of that the standard descriptors are
-// made sure to be open and the display is checked, so a missing display ends
-// with one line and status 4, and report output never blocks the windows
+// --world, --inspect, --stages and --raster add the opt-in "World View",
+// "Inspector", "Pipeline Stages" and "Corvane Raster" windows; --mesh FILE,
+// read and checked before any window opens, puts a mesh in place of the
+// sphere; --script FILE [--out DIR] runs a session script (session/script.h),
+// checked before any window opens, and exits when the script ends, and
+// --check FILE... runs each script so in a viewer of its own
+// (session/check_run.h). Before any of that the standard descriptors are made
+// sure to be open and the display is checked, so a missing display ends with
+// one line and status 4, and report output never blocks the windows
 // (process/report_output.h).
 #include <GL/freeglut.h>
 
@@ -25,11 +27,14 @@
 #include "cli/start_options.h"
 #include "cli/usage.h"
 #include "inspect/inspector.h"
+#include "mesh/mesh.h"
+#include "mesh/mesh_reader.h"
 #include "process/display_check.h"
 #include "process/standard_streams.h"
 #include "scene/close_alone.h"
 #include "scene/window_limit.h"
 #include "session/check_run.h"
+#include "rasterview/raster_window.h"
 #include "session/script.h"
 #include "session/script_run.h"
 #include "stages/stages_window.h"
@@ -98,6 +103,7 @@ std::vector<int> openWindows() {
     others.insert(others.end(), how.extraWindows.begin(), how.extraWindows.end());
     how.extraWindows.push_back(openPipelineStages(others));
   }
+  if (options.raster) how.extraWindows.push_back(openRasterWindow());
   openExtraWindows = how.extraWindows;
   hideWindowsWhileReportsWait(openWindows);
   if (script) {
@@ -129,6 +135,15 @@ int main(int argc, char** argv) {
   }
   Script script;
   if (options.script) script = loadScript(options.script);  // exits 2 before any window
+  static Mesh mesh;
+  if (options.mesh) {
+    const MeshReadResult read = readMesh(options.mesh, &mesh);
+    if (!read.ok) {
+      std::fprintf(stderr, "%s\n", read.error.c_str());
+      return kExitUsage;
+    }
+    sceneMesh = &mesh;
+  }
   if (options.check) {
     if (options.display) exitUnlessDisplayOpens(argc, argv);  // its one line, not a child's
     return checkScripts(options.checkFiles, options.out, options.display,

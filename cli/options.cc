@@ -30,6 +30,8 @@ enum class Kind {
   Inspect,
   World,
   Stages,
+  Raster,
+  Mesh,
   Display,
   Geometry,
   XFlag
@@ -76,6 +78,8 @@ constexpr OptionRule kOptions[] = {
     {"--inspect", Kind::Inspect, nullptr, Repeat::LastWins},
     {"--world", Kind::World, nullptr, Repeat::LastWins},
     {"--stages", Kind::Stages, nullptr, Repeat::LastWins},
+    {"--raster", Kind::Raster, nullptr, Repeat::LastWins},
+    {"--mesh", Kind::Mesh, "a Wavefront OBJ file name"},
     // Read by glutInit; never written with '='.
     // Once: the display check must look at the display freeglut will open.
     {"-display", Kind::Display, "an X display name such as :0"},
@@ -214,6 +218,10 @@ class Parser {
         (n ? nearText_ : farText_) = value;
         return true;
       }
+      case Kind::Mesh:
+        if (*value == '\0') return badValue(rule, value);
+        o.mesh = value;
+        return true;
       case Kind::Script:
       case Kind::Out:
         if (*value == '\0') return badValue(rule, value);
@@ -257,6 +265,9 @@ class Parser {
         break;
       case Kind::Stages:
         o.stages = true;
+        break;
+      case Kind::Raster:
+        o.raster = true;
         break;
       default:
         break;

@@ -51,9 +51,11 @@ struct ViewerOptions {
   bool inspect = false;
   bool world = false;
   bool stages = false;
-  bool geometry = false;  // -geometry was given (freeglut reads its value too)
-  GeometryParts placed;   // what -geometry gave, when given
-  bool display = false;   // -display was given (freeglut reads its value)
+  bool raster = false;         // --raster: the "Corvane Raster" window
+  const char* mesh = nullptr;  // --mesh FILE, pointing into argv
+  bool geometry = false;       // -geometry was given (freeglut reads its value too)
+  GeometryParts placed;        // what -geometry gave, when given
+  bool display = false;        // -display was given (freeglut reads its value)
   // --check FILE...: the arguments after --check that are no options,
   // pointing into argv; --out may go with it, --script may not.
   bool check = false;

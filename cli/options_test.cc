@@ -35,6 +35,8 @@ std::string outcome(std::vector<std::string> args) {
   add(o.inspect, "inspect");
   add(o.world, "world");
   add(o.stages, "stages");
+  add(o.raster, "raster");
+  add(o.mesh, "mesh=" + str(o.mesh));
   add(o.geometry, "geometry");
   add(o.display, "display");
   std::string files;
@@ -60,9 +62,10 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
   expectOutcomes({
       {{}, "|"},
       {{"--depth", "3", "--mode", "points", "--light", "--no-cull", "--hfov", "10", "--vfov",
-        "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world"},
+        "1.8e2", "--script", "tour.txt", "--out", "shots", "--inspect", "--world", "--raster",
+        "--mesh", "m.obj"},
        "depth=3 mode=0 light no-cull hfov=10.000000 vfov=180.000000 script=tour.txt out=shots "
-       "inspect world |"},
+       "inspect world raster mesh=m.obj |"},
       {{"--out=o", "--mode=wireframe", "--depth=8", "--hfov=72.3", "--vfov=.3e2", "--script=s"},
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},

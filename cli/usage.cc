@@ -50,6 +50,9 @@ Sessions and extra windows:
                      from outside: drag to orbit, wheel to zoom, r to reset
   --stages           opens "Pipeline Stages": eye, clip, NDC and window space,
                      the depth plot, near and far, a clicked vertex traced
+  --raster           opens "Corvane Raster": Corvane's own drawing, keys c o d
+  --mesh FILE        draws the OBJ mesh in FILE instead of the sphere; then
+                     "# Subdivisions" changes nothing
   -h, --help, --version  prints this help, or the version, and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
 refused, not wrapped as the panel's arrows do. --script, --out and -display

@@ -51,12 +51,16 @@ void midpoint(const float* a, const float* b, float* out) {
   for (int k = 0; k < 3; ++k) out[k] = static_cast<float>((double{a[k]} + double{b[k]}) / 2.0);
 }
 
-void drawIcosphere() {
+void beginSceneFrame() {
   const GLenum mode = polygonModeFor(renderMode);
   setLighting(lightOn != 0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glColor3f(1.0f, 1.0f, 1.0f);
   glPolygonMode(GL_FRONT_AND_BACK, mode);
+}
+
+void drawIcosphere() {
+  beginSceneFrame();
   for (const int* face : icosahedronFaces) {
     subdivide(icosahedronVertices[face[0]], icosahedronVertices[face[1]],
               icosahedronVertices[face[2]], subdivisions);

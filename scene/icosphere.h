@@ -25,6 +25,11 @@ extern const int icosahedronFaces[20][3];
 // to be set already.
 void drawIcosphere();
 
+// The frame's start, shared with the mesh's frame (scene/mesh_frame.h): the
+// polygon mode from renderMode, lighting from lightOn, the clear of colour
+// and depth, and the white colour.
+void beginSceneFrame();
+
 // Draws the triangle (p1, p2, p3) split `depth` times: 4^depth triangles,
 // depth-first, each corner child before the next and the centre child last.
 // A depth of 0 or less draws the triangle unsplit.

@@ -5,7 +5,9 @@
 
 #include "app/state.h"
 #include "corvane/corvane.h"
+#include "mesh/mesh.h"
 #include "scene/icosphere.h"
+#include "scene/mesh_frame.h"
 #include "scene/window_limit.h"
 
 namespace {
@@ -26,7 +28,11 @@ void display() {
   if (drawingWindowLimit.oversized) return;
   glLoadIdentity();
   multiplyLookAt(camera);
-  drawIcosphere();
+  if (sceneMesh != nullptr) {
+    drawMeshFrame(*sceneMesh);
+  } else {
+    drawIcosphere();
+  }
   for (int i = 0; i < frameListenerCount; ++i) frameListeners[i]();
 }
 

@@ -22,7 +22,7 @@ constexpr int kMaxPixels = 10000;
 
 const char* const kCommands =
     "a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, echo, "
-    "camera, world)";
+    "camera, world, raster)";
 
 // How an error shows the word it found.
 std::string describe(const std::string* word) {
@@ -462,6 +462,13 @@ void parseCommand(Line& line, ScriptCommand& c) {
     parseCamera(line, c);
   } else if (name == "world") {
     parseWorld(line, c);
+  } else if (name == "raster") {
+    c.kind = CommandKind::Raster;
+    const char* expected = "picture, opengl or difference";
+    if (line.word(expected, c.text) && c.text != "picture" && c.text != "opengl" &&
+        c.text != "difference") {
+      line.fail(expected, &c.text);
+    }
   } else {
     line.fail(kCommands, &name);
   }

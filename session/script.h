@@ -36,6 +36,9 @@
 //   world orbit AZIMUTH ELEVATION DISTANCE
 //                                      places the world view's observer
 //                                      (with --world; else nothing happens)
+//   raster VIEW                        the "Corvane Raster" window (viewer
+//                                      --raster) shows VIEW: picture
+//                                      (Corvane's), opengl or difference
 //
 // LABEL is a control's label as the panel shows it, or in other case where
 // only one label of that kind of control matches it so; its trailing blanks and
@@ -66,7 +69,8 @@ enum class CommandKind {
   Echo,
   CameraEye,
   CameraAim,
-  WorldOrbit
+  WorldOrbit,
+  Raster
 };
 
 // What an expect line checks, and the numbers it holds:
@@ -108,7 +112,8 @@ struct ScriptCommand {
   const char* label = nullptr;  // panel commands: the label the control was built with
   bool on = false;              // check
   std::string text;             // set: the text typed; snap: the file name without ".png";
-                                // echo: the words, one blank between
+                                // echo: the words, one blank between;
+                                // raster: the view's word
   int button = kLeftButton;     // drag, click
   int dx = 0, dy = 0;           // drag
   bool fromGiven = false;       // drag: x, y given; click: always

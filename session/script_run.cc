@@ -30,6 +30,7 @@
 #include "glui/glui_ext.h"
 #include "scene/close_alone.h"
 #include "scene/view.h"
+#include "rasterview/raster_window.h"
 #include "session/expectation.h"
 #include "session/png_snapshot.h"
 #include "stages/vertex_trace.h"
@@ -341,6 +342,13 @@ void runWorldOrbit(const ScriptCommand& c) {
   if (settings.placeObserver) settings.placeObserver(placed);
 }
 
+// Nothing when the window is not open: the script reads the same with or
+// without --raster.
+void runRaster(const ScriptCommand& c) {
+  RasterView view = RasterView::Corvane;
+  if (viewForWord(c.text.c_str(), &view)) showRasterView(view);
+}
+
 void run(const ScriptCommand& c, const std::string& outDir) {
   switch (c.kind) {
     case CommandKind::Select:
@@ -380,6 +388,9 @@ void run(const ScriptCommand& c, const std::string& outDir) {
       break;
     case CommandKind::WorldOrbit:
       runWorldOrbit(c);
+      break;
+    case CommandKind::Raster:
+      runRaster(c);
       break;
   }
 }

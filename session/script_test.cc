@@ -10,8 +10,9 @@ namespace {
 // A command's fields apart from the defaults; the label is the text the panel
 // is built with.
 std::string show(const ScriptCommand& c) {
-  const char* const kinds[] = {"select", "check", "set",    "press", "drag",
-                               "key",    "click", "resize", "snap",  "trace"};
+  const char* const kinds[] = {"select", "check",  "set",   "press", "drag",   "key",
+                               "click",  "resize", "snap",  "trace", "expect", "echo",
+                               "camera", "camera", "world", "raster"};
   std::string s = kinds[static_cast<int>(c.kind)];
   const auto add = [&s](bool given, const std::string& what) { s += given ? " " + what : ""; };
   const auto pair = [](int a, int b) { return std::to_string(a) + " " + std::to_string(b); };
@@ -28,7 +29,7 @@ std::string show(const ScriptCommand& c) {
 
 const std::string kCommand =
     "expected a command (select, check, set, press, drag, key, click, resize, snap, trace, expect, "
-    "echo, camera, world), found ";
+    "echo, camera, world, raster), found ";
 const std::string kRadio =
     "expected the label of a radio button (Points, Wireframe, Solid, TRANSLATE, ROTATE, X, Y, Z), "
     "found ";
@@ -102,6 +103,7 @@ TEST(Script, ReadsEachCommandIntoItsFieldsWithItsLineNumber) {
           {"resize 300 1", "resize size 300 1"},
           {"snap 01-start_v1.2", "snap '01-start_v1.2'"},
           {"trace 200 -7", "trace at 200 -7"},
+          {"raster difference", "raster 'difference'"},
       },
       false);
 }
@@ -156,6 +158,7 @@ TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
           {"snap", kName + kEnd},
           {"trace 200", kNumber + kEnd},
           {"trace 1 2 3", "expected end of line, found \"3\""},
+          {"raster Picture", "expected picture, opengl or difference, found \"Picture\""},
           {"snap ../escape", kName + "\"../escape\""},
           {"snap .hidden", kName + "\".hidden\""},
       },

@@ -7,7 +7,9 @@
 #include <cstdio>
 
 #include "app/state.h"
+#include "mesh/mesh.h"
 #include "scene/icosphere.h"
+#include "scene/mesh_frame.h"
 
 namespace {
 
@@ -94,10 +96,14 @@ void drawSphere() {
     glEnable(GL_LIGHT0);
   }
   glColor3f(1.0f, 1.0f, 1.0f);
-  const int depth = std::min(subdivisions, kWorldMaxDepth);
-  for (const int* face : icosahedronFaces) {
-    subdivide(icosahedronVertices[face[0]], icosahedronVertices[face[1]],
-              icosahedronVertices[face[2]], depth);
+  if (sceneMesh != nullptr) {
+    drawMeshTriangles(*sceneMesh);
+  } else {
+    const int depth = std::min(subdivisions, kWorldMaxDepth);
+    for (const int* face : icosahedronFaces) {
+      subdivide(icosahedronVertices[face[0]], icosahedronVertices[face[1]],
+                icosahedronVertices[face[2]], depth);
+    }
   }
   glDisable(GL_LIGHTING);
   glDisable(GL_LIGHT0);
@@ -233,7 +239,7 @@ void drawCaptions(const Frustum& frustum, int width, int height) {
   char text[128];
   frustumCaption(frustum, nearPlane, farPlane, text, sizeof text);
   caption(height, false, 0, text);
-  if (subdivisions > kWorldMaxDepth) {
+  if (sceneMesh == nullptr && subdivisions > kWorldMaxDepth) {
     std::snprintf(text, sizeof text, "sphere at depth %d (panel: %d)", kWorldMaxDepth,
                   subdivisions);
     caption(height, true, 0, text);

@@ -71,8 +71,17 @@ a64=$(printf '%064d' 0 | tr 0 a)
     "$tmp/hostile.script:2: expected one character or Esc, found \"$a64... (128 bytes)\""
   for n in $(seq 3 30); do
     echo "$tmp/hostile.script:$n: expected a command (select, check, set, press, drag, key," \
-      "click, resize, snap), found \"bogus\""
+      "click, resize, snap, trace, expect, echo, camera, world, raster), found \"bogus\""
   done
   echo "$tmp/hostile.script: 70 more bad lines"
 } >"$tmp/hostile.err"
 refused_script "$tmp/hostile.script" "$(cat "$tmp/hostile.err")"
+
+# A bad mesh: one line naming the file and line, status 2, before the display
+# is even looked at.
+printf '%s\n' 'v 0 0 0' 'v 1 0 0' 'f 1 2 3' >"$tmp/bad.obj"
+env -u DISPLAY "$viewer" --mesh "$tmp/bad.obj" 2>"$tmp/err"
+status=$?
+[ "$status" -eq 2 ] || fail "--mesh with a bad file: exit status $status"
+echo "$tmp/bad.obj:3: face corner '3' names no vertex: 2 defined so far" | diff -u - "$tmp/err" ||
+  fail "the message for a bad mesh"

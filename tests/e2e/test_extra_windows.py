@@ -1,6 +1,6 @@
 """The opt-in windows from outside: --world leaves the drawing window's GL
 calls and the reports as they are, --inspect adds only two matrix read-backs
-after each swap; the world view's observer stays sane whatever the input,
+after each swap, --raster only one read-back of the picture; the world view's observer stays sane whatever the input,
 moves nothing else, follows the scene, and closing it closes only it."""
 import os
 import tempfile
@@ -37,7 +37,8 @@ class ExtraWindows(ViewerCase):
             f.write(SESSION)
             f.flush()
             self.script = f.name
-            plain, world, inspected = (self.session(*o) for o in ((), ('--world',), ('--inspect',)))
+            plain, world, inspected, rastered = (
+                self.session(*o) for o in ((), ('--world',), ('--inspect',), ('--raster',)))
         self.assertGreater(plain[0].count(SWAP), 10)
         self.assertEqual(world, plain)
         self.assertEqual(inspected[1:], plain[1:])
@@ -48,6 +49,13 @@ class ExtraWindows(ViewerCase):
             else:
                 stripped.append(call)
         self.assertEqual(stripped, plain[0])
+        # --raster: glReadPixels of the whole window right after each swap.
+        self.assertEqual(rastered[1:], plain[1:])
+        calls = rastered[0]
+        after = [calls[i] for i in range(1, len(calls)) if calls[i - 1] == SWAP]
+        self.assertEqual({name for name, args in after}, {'glReadPixels'})
+        self.assertEqual([c for i, c in enumerate(calls) if i == 0 or calls[i - 1] != SWAP],
+                         plain[0])
     def test_world_view_observer_and_closing(self):
         v = self.start('--world', titles=(DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
         world = v.windows[2]

@@ -1,0 +1,83 @@
+#include "bench/raster_bench.h"
+
+#include <GL/freeglut.h>
+
+#include <chrono>
+#include <vector>
+
+#include "app/state.h"
+#include "corvane/corvane.h"
+#include "raster/raster_frame.h"
+#include "raster/raster_image.h"
+#include "rasterview/scene_triangles.h"
+#include "scene/view.h"
+
+namespace bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double since(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double openGlFrameMs() {
+  const Clock::time_point start = Clock::now();
+  display();
+  glFinish();
+  return since(start);
+}
+
+double corvaneFrameMs(RasterFrame& frame, RasterImage& image) {
+  const Clock::time_point start = Clock::now();
+  RasterSettings settings;
+  settings.modelView = corvaneLookAt;
+  settings.projection = corvaneProjection;
+  settings.width = glutGet(GLUT_WINDOW_WIDTH);
+  settings.height = glutGet(GLUT_WINDOW_HEIGHT);
+  settings.renderMode = renderMode;
+  settings.light = lightOn != 0;
+  settings.cull = cullBackFaces != 0;
+  frame.begin(settings, &image);
+  rasterScene(frame, subdivisions);
+  return since(start);
+}
+
+}  // namespace
+
+RasterComparison compareRasterFrames(int depth, int frames) {
+  const int savedDepth = subdivisions;
+  const int savedMode = renderMode;
+  const int savedLight = lightOn;
+  subdivisions = depth;
+  renderMode = 2;
+  lightOn = 1;
+  static RasterFrame frame;
+  static RasterImage image;
+  openGlFrameMs();
+  corvaneFrameMs(frame, image);
+  std::vector<double> openGl;
+  std::vector<double> corvane;
+  AllocationCount allocations;
+  for (int i = 0; i < frames; ++i) {
+    openGl.push_back(openGlFrameMs());
+    startCountingAllocations();
+    corvane.push_back(corvaneFrameMs(frame, image));
+    const AllocationCount counted = stopCountingAllocations();
+    allocations.total += counted.total;
+    allocations.executable += counted.executable;
+    allocations.libraries += counted.libraries;
+  }
+  subdivisions = savedDepth;
+  renderMode = savedMode;
+  lightOn = savedLight;
+  RasterComparison result;
+  result.depth = depth;
+  result.corvane = summarize(corvane);
+  result.openGl = summarize(openGl);
+  result.corvaneAllocations = allocations;
+  return result;
+}
+
+}  // namespace bench

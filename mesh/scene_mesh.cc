@@ -1,0 +1,3 @@
+#include "mesh/mesh.h"
+
+const Mesh* sceneMesh = nullptr;
