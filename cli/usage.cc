@@ -11,9 +11,8 @@ namespace {
 // the reports go, every option and the exit statuses. docs/viewer.1 says the
 // same at length.
 constexpr char kUsage[] = R"(Usage: viewer [OPTION]... [X OPTION]...
-Study the 3-D viewing pipeline: a unit sphere (a subdivided icosahedron) seen
-through a movable camera, with OpenGL's viewing matrices printed beside those
-of Corvane, the viewer's own software record of them.
+Study the 3-D viewing pipeline: a unit sphere seen through a movable camera,
+with OpenGL's viewing matrices printed beside Corvane's, the viewer's own.
 
 Windows:
   "OpenGL"               the drawing window: the sphere as the camera sees it
@@ -26,9 +25,8 @@ manager); the three report keys need Shift:
   C       prints the camera's eye point
   Esc     ends the viewer with exit status 1 ("Quit" on the panel gives 0)
 Mouse: a drag in the drawing window with any button held (the wheel's too)
-moves the camera along or turns it about the active axis; the axis and
-TRANSLATE or ROTATE are chosen on the panel. A middle click prints the
-pixel's window coordinates.
+moves or turns the camera along the active axis, as the panel says. A middle
+click prints the pixel's window coordinates.
 Reports: titles go to standard error, numbers to standard output. To keep
 both, in order, in a file:  viewer 2>&1 | tee session.log
 
@@ -41,18 +39,14 @@ Start state, set as if by hand on the panel right after start-up:
   --vfov X           "Vfov:", degrees from 10 to 180 (start 60)
   --near X, --far X  the clipping distances, 0 < near < far (start 0.1, 1000)
 Sessions and extra windows:
-  --script FILE      runs the session script FILE, then exits (viewer(1),
-                     SCRIPTS, lists its commands, trace X Y among them)
+  --script FILE      runs the session script FILE (its commands: viewer(1))
   --out DIR          puts the script's snapshots in DIR (needs --script)
   --check FILE...    runs each script on a private display; a line for each
   --inspect          opens an inspector window
-  --world            opens "World View", the camera and its viewing volume seen
-                     from outside: drag to orbit, wheel to zoom, r to reset
-  --stages           opens "Pipeline Stages": eye, clip, NDC and window space,
-                     the depth plot, near and far, a clicked vertex traced
+  --world            opens "World View": the camera seen from outside
+  --stages           opens "Pipeline Stages": clip space, NDC, depth, a trace
   --raster           opens "Corvane Raster": Corvane's own drawing, keys c o d
-  --mesh FILE        draws the OBJ mesh in FILE instead of the sphere; then
-                     "# Subdivisions" changes nothing
+  --mesh FILE        draws the OBJ mesh FILE; "# Subdivisions" changes nothing
   -h, --help, --version  prints this help, or the version, and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
 refused, not wrapped as the panel's arrows do. --script, --out and -display
@@ -60,15 +54,13 @@ may be given once; other options given again take the later value.
 
 X options, read by freeglut:
   -display DISPLAY   the X display to use instead of $DISPLAY
-  -geometry WxH+X+Y  size and place of the drawing window (400x400+0+0);
-                     parts left out keep those values; sides 1 to
-                     32767 (cut to 16384), offsets up to 32767
+  -geometry WxH+X+Y  size and place of the drawing window (400x400+0+0); parts
+                     left out keep those; sides to 32767 (cut to 16384)
   -iconic            starts the windows iconified
   -sync              makes X requests synchronous, for debugging
   -gldebug           reports OpenGL errors on standard error
   -direct            requires direct rendering; exits if there is none
-  -indirect          renders through the X server; exits if it refuses
-                     (freeglut then prints a "freeglut" line, status 1)
+  -indirect          renders through the X server; exits 1 if it refuses
 
 Exit status:
   0  "Quit", the end of a script, --help, --version, or a window closed

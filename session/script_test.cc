@@ -122,6 +122,16 @@ TEST(Script, MatchesALabelWithoutRegardToCase) {
       false);
 }
 
+TEST(Script, ReportsABadTraceOrRasterLineWithItsNumber) {
+  read(
+      {
+          {"trace 200", kNumber + kEnd},
+          {"trace 1 2 3", "expected end of line, found \"3\""},
+          {"raster Picture", "expected picture, opengl or difference, found \"Picture\""},
+      },
+      true);
+}
+
 TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
   read(
       {
@@ -156,9 +166,6 @@ TEST(Script, ReportsEachBadLineWithItsFileAndLineNumber) {
           {"click 120 45", "expected left, middle or right, found \"120\""},
           {"resize 0 200", "expected a whole number from 1 to 10000, found \"0\""},
           {"snap", kName + kEnd},
-          {"trace 200", kNumber + kEnd},
-          {"trace 1 2 3", "expected end of line, found \"3\""},
-          {"raster Picture", "expected picture, opengl or difference, found \"Picture\""},
           {"snap ../escape", kName + "\"../escape\""},
           {"snap .hidden", kName + "\".hidden\""},
       },
