@@ -1,11 +1,17 @@
 # `make deb`: a Debian binary package (CPack's DEB generator) of what
 # `make install` installs: the program, its manual page and desktop entry,
-# the shipped session scripts under share/viewer/ and the copyright and
+# the shipped session scripts, exercises and meshes under share/viewer/ and the copyright and
 # changelog under share/doc/viewer/. Its Depends:
 # line comes from dpkg-shlibdeps, so it names the runtime libraries the
 # binary links (freeglut, GL, GLU, X11, Composite, the C++ library).
 
 install(FILES docs/tour.script DESTINATION ${CMAKE_INSTALL_DATADIR}/viewer)
+install(FILES docs/exercises/1-start-projection.script docs/exercises/2-hfov-and-aspect.script
+              docs/exercises/3-translation-signs.script docs/exercises/4-degrees-and-radians.script
+              docs/exercises/5-over-the-pole.script docs/exercises/6-traced-vertex.script
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/viewer/exercises)
+install(FILES docs/meshes/cut_cube.obj docs/meshes/letter_f.obj docs/meshes/torus.obj
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/viewer/meshes)
 install(FILES docs/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # package_test.sh BUILD_DIR VERSION: CPack's Debian package of the build tree
 # (what `make deb` makes) holds exactly the program, its manual page, desktop
-# entry, tour script, copyright and changelog under /usr; its Depends: line
+# entry, tour script, exercises, meshes, copyright and changelog under /usr; its Depends: line
 # names the runtime libraries the program links; and unpacked into a
 # throwaway root, the program runs and its manual page has its SCRIPTS.
 set -eu
@@ -13,6 +13,15 @@ deb=$tmp/out/viewer_$2_$(dpkg --print-architecture).deb
 found=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort | tr '\n' ' ')
 want="./usr/bin/viewer ./usr/share/applications/viewer.desktop ./usr/share/doc/viewer/changelog.gz"
 want="$want ./usr/share/doc/viewer/copyright ./usr/share/man/man1/viewer.1.gz"
+want="$want ./usr/share/viewer/exercises/1-start-projection.script"
+want="$want ./usr/share/viewer/exercises/2-hfov-and-aspect.script"
+want="$want ./usr/share/viewer/exercises/3-translation-signs.script"
+want="$want ./usr/share/viewer/exercises/4-degrees-and-radians.script"
+want="$want ./usr/share/viewer/exercises/5-over-the-pole.script"
+want="$want ./usr/share/viewer/exercises/6-traced-vertex.script"
+want="$want ./usr/share/viewer/meshes/cut_cube.obj"
+want="$want ./usr/share/viewer/meshes/letter_f.obj"
+want="$want ./usr/share/viewer/meshes/torus.obj"
 want="$want ./usr/share/viewer/tour.script "
 [ "$found" = "$want" ] || fail "the package holds: $found"
 depends=$(dpkg-deb -f "$deb" Depends)
