@@ -49,8 +49,8 @@ Sessions and extra windows:
   --mesh FILE        draws the OBJ mesh FILE; "# Subdivisions" changes nothing
   -h, --help, --version  prints this help, or the version, and exits
 A value may also follow '=', as in --mode=solid. Values out of range are
-refused, not wrapped as the panel's arrows do. --script, --out and -display
-may be given once; other options given again take the later value.
+refused, not wrapped as the panel's arrows do. --script, --out, --check,
+--mesh and -display may be given once; other options: the later value wins.
 
 X options, read by freeglut:
   -display DISPLAY   the X display to use instead of $DISPLAY
