@@ -4,22 +4,10 @@ namespace {
 
 float rounded(double value) { return static_cast<float>(value); }
 
-// Row i of m times p, the four exact double products summed left to right.
-float rowTimesPoint(const Matrix4& m, int i, Vector4 p) {
-  return rounded(((double{m.at(i, 0)} * double{p.x} + double{m.at(i, 1)} * double{p.y}) +
-                  double{m.at(i, 2)} * double{p.z}) +
-                 double{m.at(i, 3)} * double{p.w});
-}
-
 }  // namespace
 
 const char* const kClipTestNames[kClipTestCount] = {"left", "right", "bottom",
                                                     "top",  "near",  "far"};
-
-Vector4 transformPoint(const Matrix4& m, Vector4 p) {
-  return Vector4{rowTimesPoint(m, 0, p), rowTimesPoint(m, 1, p), rowTimesPoint(m, 2, p),
-                 rowTimesPoint(m, 3, p)};
-}
 
 Matrix4 lookAtMatrix(const Camera& camera) {
   // The centre eye - n lies one unit along the view, so centre - eye is -n.

@@ -11,9 +11,17 @@ struct Snapped {
   std::int64_t y;
 };
 
+// llround's rounding, half away from zero, without its library call: a
+// float times 256 plus one half is exact in double, so the truncation gives
+// llround's very result. Values too large for that (or not numbers) are
+// left to llround itself.
+std::int64_t toStep(double v) {
+  if (!(std::fabs(v) < 1.0e15)) return std::llround(v);
+  return static_cast<std::int64_t>(v >= 0.0 ? v + 0.5 : v - 0.5);
+}
+
 Snapped snap(const WindowVertex& v) {
-  return Snapped{std::llround(double{v.x} * kSubpixelSteps),
-                 std::llround(double{v.y} * kSubpixelSteps)};
+  return Snapped{toStep(double{v.x} * kSubpixelSteps), toStep(double{v.y} * kSubpixelSteps)};
 }
 
 // Twice the signed area of (p, q, r), in squared subpixel steps.
@@ -79,7 +87,7 @@ int lastCentreAtOrBelow(std::int64_t high) {
 }
 
 double snapped(float value) {
-  return static_cast<double>(std::llround(double{value} * kSubpixelSteps)) / kSubpixelSteps;
+  return static_cast<double>(toStep(double{value} * kSubpixelSteps)) / kSubpixelSteps;
 }
 
 // On the minor axis of a line, the pixel whose centre lies within
