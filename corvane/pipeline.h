@@ -42,9 +42,11 @@ inline Vector4 transformPoint(const Matrix4& m, Vector4 p) {
 
 // The model-view that gluLookAt(eye, eye - n, v) builds from the camera:
 // forward f = -n normalised, side s = f x v normalised, up' = s x f, the
-// rotation with rows s, up', -f times the translation by -eye, each factor
-// and the product by Matrix4's and Vector3's arithmetic. The camera's u takes
-// no part.
+// rotation with rows s, up', -f times the translation by -eye. Unlike the
+// other stages it is worked in float, in the order GLU and glTranslatef
+// work it, so that it is bit for bit the matrix OpenGL holds (each length
+// the square root, in double, of a float sum of squares). The camera's u
+// takes no part.
 Matrix4 lookAtMatrix(const Camera& camera);
 
 // The six clip tests; a member is true when the point FAILS that test, that
