@@ -1,6 +1,5 @@
 #include "raster/raster_frame.h"
 
-#include "corvane/pipeline.h"
 #include "corvane/vector4.h"
 #include "raster/clip_polygon.h"
 #include "raster/default_light.h"
@@ -8,16 +7,43 @@
 
 namespace {
 
+// a * b + c rounded once to float: the product of two floats is exact in
+// double, and the sum rounds to float as a fused multiply-add does (but for
+// a double rounding once in about 2^29 cases).
+float fused(float a, float b, float c) {
+  return static_cast<float>(double{a} * double{b} + double{c});
+}
+
+// Row i of m times v in float, summed left to right.
+float rowTimes(const float* m, int i, const float* v) {
+  return ((m[i] * v[0] + m[4 + i] * v[1]) + m[8 + i] * v[2]) + m[12 + i] * v[3];
+}
+
+// Twice the signed area of (a, b, c), positive counter-clockwise, worked in
+// float from the corners as the framebuffer holds them (y down, which turns
+// the sign).
+double floatArea(const WindowVertex& a, const WindowVertex& b, const WindowVertex& c, int height) {
+  const auto down = [height](const WindowVertex& v) { return static_cast<float>(height - v.y); };
+  const float ex = static_cast<float>(a.x) - static_cast<float>(c.x);
+  const float ey = down(a) - down(c);
+  const float fx = static_cast<float>(b.x) - static_cast<float>(c.x);
+  const float fy = down(b) - down(c);
+  return -(ex * fy - ey * fx);
+}
+
 // The divide by w and the viewport mapping (0, 0, width, height), depth
-// range 0..1, by Corvane's stage functions.
+// range 0..1. y is mapped downwards, from the framebuffer's top row, and
+// then turned up.
 WindowVertex toWindow(const ClipVertex& v, int width, int height) {
-  const Vector3 window =
-      viewportMapping(perspectiveDivide(v.position), Viewport{0, 0, width, height});
+  const float inverseW = 1.0f / v.position.w;
+  const float halfWidth = 0.5f * static_cast<float>(width);
+  const float halfHeight = 0.5f * static_cast<float>(height);
   WindowVertex w;
-  w.x = window.x;
-  w.y = window.y;
-  w.z = window.z;
-  w.inverseW = 1.0f / v.position.w;
+  w.x = fused(v.position.x * inverseW, halfWidth, halfWidth);
+  const float down = fused(v.position.y * inverseW, -halfHeight, halfHeight);
+  w.y = static_cast<double>(height) - double{down};
+  w.z = fused(v.position.z * inverseW, 0.5f, 0.5f);
+  w.inverseW = inverseW;
   w.grey = v.grey;
   return w;
 }
@@ -38,6 +64,13 @@ void RasterFrame::begin(const RasterSettings& settings, RasterImage* image) {
                               r0[0] * r1[1] - r0[1] * r1[0]};
   const double determinant = r2[0] * cofactor[0] + r2[1] * cofactor[1] + r2[2] * cofactor[2];
   for (int k = 0; k < 3; ++k) normalRowZ_[k] = determinant != 0.0 ? cofactor[k] / determinant : 0.0;
+  const float* p = settings.projection.data();
+  for (int column = 0; column < 4; ++column) {
+    const float* mv = settings.modelView.data() + 4 * column;
+    for (int row = 0; row < 4; ++row) {
+      modelViewProjection_[4 * column + row] = rowTimes(p, row, mv);
+    }
+  }
 }
 
 void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, const float* n1,
@@ -46,9 +79,10 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
   const float* normals[3] = {n1, n2, n3};
   ClipVertex corners[3];
   for (int i = 0; i < 3; ++i) {
-    const float* p = points[i];
-    const Vector4 eye = transformPoint(settings_.modelView, Vector4{p[0], p[1], p[2], 1.0f});
-    corners[i].position = transformPoint(settings_.projection, eye);
+    const float object[4] = {points[i][0], points[i][1], points[i][2], 1.0f};
+    const float* m = modelViewProjection_;
+    corners[i].position = Vector4{rowTimes(m, 0, object), rowTimes(m, 1, object),
+                                  rowTimes(m, 2, object), rowTimes(m, 3, object)};
     corners[i].boundary = true;
     if (settings_.light) {
       const float* n = normals[i];
@@ -68,8 +102,14 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
     window[i] = toWindow(polygon[i], settings_.width, settings_.height);
   }
   if (settings_.cull) {
+    // llvmpipe culls a filled polygon by its snapped corners, and one drawn
+    // as points or lines earlier, by its float corners.
     double area = 0.0;
-    for (int i = 1; i + 1 < count; ++i) area += windowArea(window[0], window[i], window[i + 1]);
+    if (settings_.renderMode == 2) {
+      for (int i = 1; i + 1 < count; ++i) area += windowArea(window[0], window[i], window[i + 1]);
+    } else {
+      area = floatArea(window[0], window[1], window[2], settings_.height);
+    }
     if (area <= 0.0) return;
   }
   RasterImage& image = *image_;

@@ -5,10 +5,19 @@
 #include "raster/raster_image.h"
 
 // Corvane's rasterizer: triangles in object coordinates go through the
-// model-view and projection matrices to clip space (Corvane's stage
-// functions, corvane/pipeline.h), are clipped against the
+// model-view and projection matrices to clip space, are clipped against the
 // view volume, divided by w, mapped to the viewport, culled by winding and
 // drawn into a RasterImage as the drawing window draws them.
+//
+// The stages are those of corvane/pipeline.h, but the arithmetic here is
+// the order in which Mesa's llvmpipe evaluates them, so that every corner
+// lands on the very float OpenGL computes: one float product
+// projection x model-view a frame, float sums left to right for each clip
+// coordinate, and the viewport mapped with one rounding per coordinate, y
+// mapped downwards and turned up again as in a window-system framebuffer.
+// A position one float step away can snap to the other side of a pixel
+// centre, so the stage view's double-then-round-once arithmetic would leave
+// a few pixels of each frame unlike OpenGL's.
 //
 // The OpenGL state it follows is the drawing window's: viewport (0, 0,
 // width, height) with depth range 0..1; GL_DEPTH_TEST with GL_LESS;
@@ -41,6 +50,8 @@ class RasterFrame {
  private:
   RasterSettings settings_;
   RasterImage* image_ = nullptr;
+  // projection x model-view, column-major, each element a float sum.
+  float modelViewProjection_[16] = {};
   // Row 2 of the inverse transpose of the model-view's upper 3 by 3: the
   // eye-space normal's z component is its dot product with the normal.
   double normalRowZ_[3] = {0.0, 0.0, 1.0};

@@ -20,18 +20,32 @@ std::int64_t toStep(double v) {
   return static_cast<std::int64_t>(v >= 0.0 ? v + 0.5 : v - 0.5);
 }
 
-Snapped snap(const WindowVertex& v) {
-  return Snapped{toStep(double{v.x} * kSubpixelSteps), toStep(double{v.y} * kSubpixelSteps)};
+// y's steps with halves rounded down: OpenGL's framebuffer counts rows from
+// the top and rounds halves up there. ceil(v - 1/2), as truncation plus one
+// where it fell short.
+std::int64_t toStepY(double v) {
+  const double u = v - 0.5;
+  if (!(std::fabs(u) < 1.0e15)) return static_cast<std::int64_t>(std::ceil(u));
+  const std::int64_t t = static_cast<std::int64_t>(u);
+  return static_cast<double>(t) < u ? t + 1 : t;
 }
+
+Snapped snapPoint(double x, double y) {
+  return Snapped{toStep(x * kSubpixelSteps), toStepY(y * kSubpixelSteps)};
+}
+
+Snapped snap(const WindowVertex& v) { return snapPoint(v.x, v.y); }
 
 // Twice the signed area of (p, q, r), in squared subpixel steps.
 std::int64_t area2(const Snapped& p, const Snapped& q, const Snapped& r) {
   return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
 }
 
-// The edge p -> q of a counter-clockwise triangle as a function of the pixel
+// The edge p -> q of a counter-clockwise polygon as a function of the pixel
 // centre: positive inside, 0 on the edge. bias makes the fill rule a plain
-// ">= 0": 0 for a top or left edge (its pixels are drawn), -1 otherwise.
+// ">= 0": 0 for a bottom or left edge (its pixels are drawn), -1 otherwise.
+// That is the rule llvmpipe follows with y up; OpenGL leaves the choice to
+// the implementation and asks only that a shared edge be drawn once.
 struct Edge {
   std::int64_t value;  // at the first pixel centre of the box
   std::int64_t stepX;  // change per pixel to the right
@@ -42,14 +56,14 @@ struct Edge {
 Edge makeEdge(const Snapped& p, const Snapped& q, std::int64_t centreX, std::int64_t centreY) {
   const std::int64_t dx = q.x - p.x;
   const std::int64_t dy = q.y - p.y;
-  // Counter-clockwise with y up: a left edge runs downwards, a top edge
-  // right to left.
-  const bool topOrLeft = dy < 0 || (dy == 0 && dx < 0);
+  // Counter-clockwise with y up: a left edge runs downwards, a bottom edge
+  // left to right.
+  const bool bottomOrLeft = dy < 0 || (dy == 0 && dx > 0);
   Edge edge;
   edge.value = dx * (centreY - p.y) - dy * (centreX - p.x);
   edge.stepX = -dy * kSubpixelSteps;
   edge.stepY = dx * kSubpixelSteps;
-  edge.bias = topOrLeft ? 0 : -1;
+  edge.bias = bottomOrLeft ? 0 : -1;
   return edge;
 }
 
@@ -85,15 +99,6 @@ int lastCentreAtOrBelow(std::int64_t high) {
   return static_cast<int>(shifted >= 0 ? shifted / kSubpixelSteps
                                        : -((-shifted + kSubpixelSteps - 1) / kSubpixelSteps));
 }
-
-double snapped(float value) {
-  return static_cast<double>(toStep(double{value} * kSubpixelSteps)) / kSubpixelSteps;
-}
-
-// On the minor axis of a line, the pixel whose centre lies within
-// [v - 1/2, v + 1/2): a line through a border between pixels takes the one
-// on the left, or below.
-int lineMinorPixel(double v) { return static_cast<int>(std::ceil(v)) - 1; }
 
 // Whether (x, y) lies strictly inside the diamond of the pixel holding it.
 bool insideOwnDiamond(double x, double y) {
@@ -168,58 +173,90 @@ void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex&
   }
 }
 
+// A line is drawn as llvmpipe draws it: as the parallelogram one pixel
+// across the minor axis (its long edges half a pixel either side of the
+// segment, its ends square to the major axis), snapped and filled by the
+// polygon rule. An end inside its pixel's diamond is first moved along the
+// segment to that pixel's border, so that the start's pixel is drawn and
+// the end's is not, as the diamond-exit rule asks.
 void drawLine(RasterImage& image, const WindowVertex& a, const WindowVertex& b) {
-  const double ax = snapped(a.x);
-  const double ay = snapped(a.y);
-  const double bx = snapped(b.x);
-  const double by = snapped(b.y);
-  const double dx = bx - ax;
-  const double dy = by - ay;
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
   if (dx == 0.0 && dy == 0.0) return;
-  // Walk the major axis: one pixel for every pixel centre line it crosses.
   const bool xMajor = std::fabs(dx) >= std::fabs(dy);
-  const double start = xMajor ? ax : ay;
-  const double end = xMajor ? bx : by;
-  const double span = xMajor ? dx : dy;
-  const int endX = static_cast<int>(std::floor(bx));
-  const int endY = static_cast<int>(std::floor(by));
-  // The segment stays inside the diamond holding b: that pixel is not left.
-  const bool endInside = insideOwnDiamond(bx, by);
-  const auto fragmentAt = [&](double t, int x, int y) {
-    if (endInside && x == endX && y == endY) return;
-    if (!insideImage(image, x, y)) return;
-    // Depth linear in window space, grey with perspective correction.
+  // Major and minor coordinates of the two ends.
+  const double major0 = xMajor ? a.x : a.y;
+  const double minor0 = xMajor ? a.y : a.x;
+  const double major1 = xMajor ? b.x : b.y;
+  const double minor1 = xMajor ? b.y : b.x;
+  const bool forwards = major1 > major0;
+  const double slope = (minor1 - minor0) / (major1 - major0);
+  // Where an end lies on its pixel's centre line, llvmpipe moves a start
+  // only when the line runs backwards and an end either way.
+  const double centre0 = std::floor(major0) + 0.5;
+  const double centre1 = std::floor(major1) + 0.5;
+  const bool moveStart =
+      insideOwnDiamond(a.x, a.y) && (forwards ? major0 > centre0 : major0 <= centre0);
+  const bool moveEnd =
+      insideOwnDiamond(b.x, b.y) && (forwards ? major1 >= centre1 : major1 <= centre1);
+  // The border behind an end, in the direction the line runs.
+  const double behind0 = forwards ? std::floor(major0) : std::floor(major0) + 1.0;
+  const double behind1 = forwards ? std::floor(major1) : std::floor(major1) + 1.0;
+  const double cap0 = moveStart ? behind0 : major0;
+  const double cap1 = moveEnd ? behind1 : major1;
+  if (forwards ? cap1 <= cap0 : cap1 >= cap0) return;
+  const double capMinor0 = minor0 + (cap0 - major0) * slope;
+  const double capMinor1 = minor1 + (cap1 - major1) * slope;
+  const auto corner = [xMajor](double major, double minor) {
+    return xMajor ? snapPoint(major, minor) : snapPoint(minor, major);
+  };
+  Snapped quad[4] = {corner(cap0, capMinor0 - 0.5), corner(cap1, capMinor1 - 0.5),
+                     corner(cap1, capMinor1 + 0.5), corner(cap0, capMinor0 + 0.5)};
+  if (area2(quad[0], quad[1], quad[2]) + area2(quad[0], quad[2], quad[3]) < 0) {
+    std::swap(quad[1], quad[3]);
+  }
+  Edge edges[4];
+  // Each edge's value at the centre of pixel (0, 0), then per pixel.
+  constexpr std::int64_t kHalf = kSubpixelSteps / 2;
+  for (int k = 0; k < 4; ++k) edges[k] = makeEdge(quad[k], quad[(k + 1) % 4], kHalf, kHalf);
+  const auto covers = [&edges](int x, int y) {
+    for (const Edge& edge : edges) {
+      if (edge.value + x * edge.stepX + y * edge.stepY + edge.bias < 0) return false;
+    }
+    return true;
+  };
+  const double span = major1 - major0;
+  const int first = static_cast<int>(std::floor(std::min(cap0, cap1)));
+  const int last = static_cast<int>(std::ceil(std::max(cap0, cap1)));
+  for (int i = first; i <= last; ++i) {
+    const double centre = i + 0.5;
+    // The parallelogram is one pixel across, so it holds the centre of the
+    // pixel nearest the segment at this column or, after snapping, one
+    // beside it.
+    const int nearest = static_cast<int>(std::floor(minor0 + (centre - major0) * slope));
+    // Depth linear in window space, grey with perspective correction, both
+    // carried past an end that was moved, as OpenGL carries them (but for
+    // weights that no longer make sense, which take the nearer end's grey).
+    const double t = (centre - major0) / span;
     const double wa = (1.0 - t) * a.inverseW;
     const double wb = t * b.inverseW;
-    const double grey = (wa * a.grey + wb * b.grey) / (wa + wb);
-    writeFragment(image, x, y, static_cast<float>(a.z + (double{b.z} - a.z) * t),
-                  static_cast<float>(grey));
-  };
-  // Starting inside a diamond past its centre line the segment crosses no
-  // centre line there, but it still leaves that diamond.
-  const double startCentre = std::floor(start) + 0.5;
-  const bool pastCentre = span > 0.0 ? start > startCentre : start < startCentre;
-  if (pastCentre && insideOwnDiamond(ax, ay)) {
-    fragmentAt(0.0, static_cast<int>(std::floor(ax)), static_cast<int>(std::floor(ay)));
-  }
-  const int step = span > 0.0 ? 1 : -1;
-  const int first = static_cast<int>(span > 0.0 ? std::ceil(start - 0.5) : std::floor(start - 0.5));
-  const int last = static_cast<int>(span > 0.0 ? std::floor(end - 0.5) : std::ceil(end - 0.5));
-  for (int i = first; step > 0 ? i <= last : i >= last; i += step) {
-    const double t = (i + 0.5 - start) / span;
-    const double minor = xMajor ? ay + dy * t : ax + dx * t;
-    const int j = lineMinorPixel(minor);
-    if (xMajor) {
-      fragmentAt(t, i, j);
-    } else {
-      fragmentAt(t, j, i);
+    const double weights = wa + wb;
+    const double grey =
+        weights > 0.0 ? (wa * a.grey + wb * b.grey) / weights : (t < 0.5 ? a.grey : b.grey);
+    const double z = std::min(std::max(a.z + (double{b.z} - a.z) * t, 0.0), 1.0);
+    for (int j = nearest - 1; j <= nearest + 1; ++j) {
+      const int x = xMajor ? i : j;
+      const int y = xMajor ? j : i;
+      if (!insideImage(image, x, y) || !covers(x, y)) continue;
+      writeFragment(image, x, y, static_cast<float>(z), static_cast<float>(grey));
     }
   }
 }
 
 void drawPoint(RasterImage& image, const WindowVertex& a) {
-  const int x = static_cast<int>(std::floor(snapped(a.x)));
-  const int y = static_cast<int>(std::floor(snapped(a.y)));
+  const Snapped at = snap(a);
+  const int x = static_cast<int>(std::floor(static_cast<double>(at.x) / kSubpixelSteps));
+  const int y = static_cast<int>(std::floor(static_cast<double>(at.y) / kSubpixelSteps));
   if (!insideImage(image, x, y)) return;
   writeFragment(image, x, y, a.z, a.grey);
 }

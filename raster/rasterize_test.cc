@@ -36,16 +36,18 @@ struct FillCase {
 };
 
 // Centres strictly inside are drawn; a centre on an edge only when that is
-// a left edge or a top edge. Both windings draw the same.
-TEST(RasterizeTest, FillDrawsCentresInsideAndOnTopOrLeftEdgesOnly) {
+// a left edge or a bottom edge (window y up), as llvmpipe draws these very
+// triangles. Both windings draw the same.
+TEST(RasterizeTest, FillDrawsCentresInsideAndOnBottomOrLeftEdgesOnly) {
   const FillCase cases[] = {
       // Corners on pixel corners: the hypotenuse x + y = 4 runs through
       // four centres and is a right edge.
       {at(0, 0), at(4, 0), at(0, 4), {"....", "#...", "##..", "###."}},
-      // Left edge x = 0.5 drawn, bottom edge y = 0.5 and hypotenuse not.
-      {at(0.5f, 0.5f), at(3.5f, 0.5f), at(0.5f, 3.5f), {"....", "#...", "##..", "...."}},
-      // Top edge y = 3.5 and left edge drawn, the diagonal (right) not.
-      {at(0.5f, 3.5f), at(0.5f, 0.5f), at(3.5f, 3.5f), {"###.", "##..", "#...", "...."}},
+      // Left edge x = 0.5 and bottom edge y = 0.5 drawn, the hypotenuse not.
+      {at(0.5f, 0.5f), at(3.5f, 0.5f), at(0.5f, 3.5f), {"....", "#...", "##..", "###."}},
+      // The left edge drawn, the top edge y = 3.5 and the diagonal (right)
+      // not.
+      {at(0.5f, 3.5f), at(0.5f, 0.5f), at(3.5f, 3.5f), {"....", "##..", "#...", "...."}},
   };
   for (const FillCase& c : cases) {
     RasterImage ccw = blank(4, 4);
@@ -94,6 +96,7 @@ struct LineCase {
 
 // The pixel holding the start is drawn, the one holding the end is not when
 // the end lies inside its diamond; one pixel per column (x-major) or row.
+// Each picture is llvmpipe's of the same line.
 TEST(RasterizeTest, LinesDrawThePixelsWhoseDiamondsTheyLeave) {
   const LineCase cases[] = {
       {at(0.5f, 1.5f), at(3.5f, 1.5f), {"....", "....", "###.", "...."}},
@@ -102,6 +105,11 @@ TEST(RasterizeTest, LinesDrawThePixelsWhoseDiamondsTheyLeave) {
       {at(1.5f, 0.5f), at(1.5f, 3.5f), {"....", ".#..", ".#..", ".#.."}},
       // Starting past a centre inside that pixel's diamond still draws it.
       {at(0.7f, 2.5f), at(3.5f, 2.6f), {"....", "###.", "....", "...."}},
+      // Along a border: the row below, the column to the left.
+      {at(0.2f, 1.0f), at(3.8f, 1.0f), {"....", "....", "....", "####"}},
+      {at(1.0f, 0.2f), at(1.0f, 3.8f), {"#...", "#...", "#...", "#..."}},
+      // Backwards along the diagonal, ending inside a diamond.
+      {at(3.3f, 3.3f), at(0.3f, 0.3f), {"...#", "..#.", ".#..", "...."}},
   };
   for (const LineCase& c : cases) {
     RasterImage image = blank(4, 4);

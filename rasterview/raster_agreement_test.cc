@@ -7,13 +7,9 @@
 // At every camera pose below, at depths 1 to 5, in each render mode, with
 // and without light and culling, the pixels of either picture that differ
 // from the other's pixel at the same place by more than 2 levels and match
-// none of the other's 3 by 3 neighbourhood are counted. Filled, there is
-// none. Lines and points may have a few (kNearTiePixels at most): where a
-// line's row or a point's column falls within a thousandth of a pixel of a
-// border, llvmpipe's fixed-point set-up and Corvane's arithmetic can choose
-// different sides, and where lines crowd round a vertex no neighbour has
-// the colour. The pixels that differ in place, printed per case as
-// "differing/unmatched" at depths 1 to 5, stay under 0.5 % of the window.
+// none of the other's 3 by 3 neighbourhood are counted: there is none. The
+// pixels that differ in place, printed per case as "differing/unmatched" at
+// depths 1 to 5, stay under 0.5 % of the window.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
@@ -35,7 +31,6 @@
 namespace {
 
 constexpr int kSize = 400;
-constexpr long kNearTiePixels = 16;
 // The sanitizer build looks for memory faults, not for more agreement: it
 // draws the shallow depths only, where every code path is already taken.
 #ifdef VIEWER_SANITIZED_BUILD
@@ -147,7 +142,7 @@ TEST(RasterAgreementTest, CorvanesPictureMatchesOpenGlsAtEveryPoseDepthModeLight
             cullBackFaces = cull;
             subdivisions = depth;
             const PictureComparison c = compareFrame(frame, corvane);
-            EXPECT_LE(c.unmatched, mode == 2 ? 0 : kNearTiePixels) << line << " depth " << depth;
+            EXPECT_EQ(c.unmatched, 0) << line << " depth " << depth;
             EXPECT_LT(c.differing, kSize * kSize / 200) << line << " depth " << depth;
             worst = c.differing > worst ? c.differing : worst;
             line += " " + std::to_string(c.differing) + "/" + std::to_string(c.unmatched);
@@ -187,7 +182,7 @@ TEST(RasterAgreementTest, CorvanesPictureOfEachShippedMeshMatchesOpenGls) {
             lightOn = light;
             cullBackFaces = cull;
             const PictureComparison c = compareFrame(frame, corvane);
-            EXPECT_LE(c.unmatched, mode == 2 ? 0 : kNearTiePixels)
+            EXPECT_EQ(c.unmatched, 0)
                 << name << " " << pose.name << " mode " << mode << " light " << light;
             EXPECT_LT(c.differing, kSize * kSize / 200) << name;
             line += " " + std::to_string(c.differing) + "/" + std::to_string(c.unmatched);
