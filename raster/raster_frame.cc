@@ -101,6 +101,13 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
     if (!(polygon[i].position.w > 0.0f)) return;
     window[i] = toWindow(polygon[i], settings_.width, settings_.height);
   }
+  RasterImage& image = *image_;
+  // A whole triangle filled is culled by fillTriangle itself, from the
+  // corners it snaps anyway.
+  if (settings_.renderMode == 2 && count == 3) {
+    fillTriangle(image, window[0], window[1], window[2], settings_.cull);
+    return;
+  }
   if (settings_.cull) {
     // llvmpipe culls a filled polygon by its snapped corners, and one drawn
     // as points or lines earlier, by its float corners.
@@ -112,7 +119,6 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
     }
     if (area <= 0.0) return;
   }
-  RasterImage& image = *image_;
   switch (settings_.renderMode) {
     case 0:
       for (int i = 0; i < count; ++i) {

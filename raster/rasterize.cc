@@ -120,7 +120,7 @@ double windowArea(const WindowVertex& a, const WindowVertex& b, const WindowVert
 }
 
 void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex& b,
-                  const WindowVertex& c) {
+                  const WindowVertex& c, bool frontOnly) {
   const Snapped sa = snap(a);
   Snapped sb = snap(b);
   Snapped sc = snap(c);
@@ -128,7 +128,7 @@ void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex&
   const WindowVertex* vb = &b;
   const WindowVertex* vc = &c;
   std::int64_t area = area2(sa, sb, sc);
-  if (area == 0) return;
+  if (area == 0 || (frontOnly && area < 0)) return;
   if (area < 0) {
     std::swap(sb, sc);
     std::swap(vb, vc);

@@ -41,9 +41,11 @@ double windowArea(const WindowVertex& a, const WindowVertex& b, const WindowVert
 // a left edge, as llvmpipe chooses, so a pixel centre on an edge shared by two triangles is drawn
 // by exactly one of them. Either winding is drawn; a triangle of zero area
 // draws nothing. Depth is interpolated linearly in window space, grey with
-// perspective correction.
+// perspective correction. With frontOnly, a triangle whose snapped corners
+// do not run counter-clockwise (windowArea <= 0) is culled instead: one
+// snapping serves both.
 void fillTriangle(RasterImage& image, const WindowVertex& a, const WindowVertex& b,
-                  const WindowVertex& c);
+                  const WindowVertex& c, bool frontOnly = false);
 
 // Draws a one-pixel line by the diamond-exit rule as llvmpipe keeps it: a
 // pixel is drawn when the segment from a to b leaves the diamond
