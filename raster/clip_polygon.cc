@@ -64,16 +64,27 @@ int clipAgainst(const ClipVertex* in, int count, ClipPlane plane, ClipVertex* ou
 
 bool insidePlane(const Vector4& p, ClipPlane plane) { return distance(p, plane) >= 0.0f; }
 
+namespace {
+
+// One bit for each plane p is not inside, in kPlanes' order: the six tests
+// at once, as the common case (a triangle wholly inside) needs nothing more.
+// A NaN is inside no plane, as insidePlane has it.
+unsigned outsideBits(const Vector4& p) {
+  return (p.w + p.z >= 0.0f ? 0u : 1u) | (p.w - p.z >= 0.0f ? 0u : 2u) |
+         (p.w + p.x >= 0.0f ? 0u : 4u) | (p.w - p.x >= 0.0f ? 0u : 8u) |
+         (p.w + p.y >= 0.0f ? 0u : 16u) | (p.w - p.y >= 0.0f ? 0u : 32u);
+}
+
+}  // namespace
+
 int clipTriangle(const ClipVertex corners[3], ClipVertex out[kMaxClippedCorners]) {
-  bool allInside = true;
-  for (ClipPlane plane : kPlanes) {
-    int inside = 0;
-    for (int i = 0; i < 3; ++i) inside += insidePlane(corners[i].position, plane) ? 1 : 0;
-    if (inside == 0) return 0;
-    allInside = allInside && inside == 3;
-  }
+  const unsigned a = outsideBits(corners[0].position);
+  const unsigned b = outsideBits(corners[1].position);
+  const unsigned c = outsideBits(corners[2].position);
+  // All three beyond one plane: nothing is left.
+  if ((a & b & c) != 0) return 0;
   for (int i = 0; i < 3; ++i) out[i] = corners[i];
-  if (allInside) return 3;
+  if ((a | b | c) == 0) return 3;
   // Each plane adds at most one corner; ping-pong between two buffers.
   ClipVertex scratch[kMaxClippedCorners];
   ClipVertex* from = out;
