@@ -2,7 +2,6 @@
 // event loop, and the handler is called as the panel would call it. Each test is a process of its
 // own, so each starts from a fresh start-up.
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include "app/panel.h"
@@ -27,15 +26,6 @@ class StartedViewer : public ::testing::Test {
   }
 };
 
-// gluPerspective with literal arguments, as OpenGL leaves it.
-std::array<float, 16> perspective(double fovy, double aspect) {
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(fovy, aspect, double{0.1f}, 1000.0);
-  glMatrixMode(GL_MODELVIEW);
-  return testsupport::projectionMatrix();
-}
-
 TEST_F(StartedViewer, PanelShowsTheStartSelections) {
   const struct {
     const char* control;
@@ -49,38 +39,11 @@ TEST_F(StartedViewer, PanelShowsTheStartSelections) {
   for (const auto& c : controls) EXPECT_EQ(c.shown, c.start) << c.control;
 }
 
-// The camera gets the fields of view only when a spinner changes them.
-TEST_F(StartedViewer, CameraHoldsNoFieldOfViewBeforeTheFirstChange) {
-  EXPECT_EQ(camera.hfov, 0.0f);
-  EXPECT_EQ(camera.vfov, 0.0f);
-}
-
 TEST_F(StartedViewer, HfovChangeHandsBothFieldsOfViewToTheCamera) {
   hfov = 90.0f;
   controlCallback(kHfovId);
   EXPECT_EQ(camera.hfov, 90.0f);
   EXPECT_EQ(camera.vfov, 60.0f);
-}
-
-// The projection's aspect is hfov / vfov, not the window's (400 by 400).
-TEST_F(StartedViewer, HfovNinetyGivesThePerspectiveOfSixtyAndOnePointFive) {
-  hfov = 90.0f;
-  controlCallback(kHfovId);
-  EXPECT_TRUE(sameBits(perspective(60, 1.5), testsupport::projectionMatrix()));
-}
-
-TEST_F(StartedViewer, VfovThirtyGivesThePerspectiveOfThirtyAndTwo) {
-  vfov = 30.0f;
-  controlCallback(kVfovId);
-  EXPECT_TRUE(sameBits(perspective(30, 2), testsupport::projectionMatrix()));
-}
-
-TEST_F(StartedViewer, FieldOfViewChangeLeavesTheModelViewMatrixCurrent) {
-  hfov = 90.0f;
-  controlCallback(kHfovId);
-  GLint mode = 0;
-  glGetIntegerv(GL_MATRIX_MODE, &mode);
-  EXPECT_EQ(mode, GL_MODELVIEW);
 }
 
 // Real drags, a translation and a rotation, then Reset View.
@@ -95,7 +58,6 @@ class ResetView : public StartedViewer {
       motion(210, 220);
       mouse(GLUT_LEFT_BUTTON, GLUT_UP, 210, 220);
     }
-    camera.setHfov(75.0f);
     accumulated = corvaneModelView;
     controlCallback(kResetViewId);
   }
@@ -103,8 +65,6 @@ class ResetView : public StartedViewer {
 };
 
 TEST_F(ResetView, PutsBackTheEyeAndFrame) { EXPECT_TRUE(sameBits(Camera(), camera)); }
-
-TEST_F(ResetView, KeepsTheCamerasFieldsOfView) { EXPECT_EQ(camera.hfov, 75.0f); }
 
 TEST_F(ResetView, KeepsTheAccumulatedCorvaneModelView) {
   EXPECT_FALSE(sameBits(Matrix4(), accumulated));

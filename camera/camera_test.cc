@@ -37,14 +37,6 @@ TEST(CameraTest, StartsInTheResetPose) {
   EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), Camera()));
 }
 
-TEST(CameraTest, ResetAxesKeepsTheEye) {
-  Camera c;
-  c.translate(1, 2, 3, 0, kOrigin);
-  c.roll(0.3f);
-  c.resetAxes();
-  EXPECT_TRUE(sameBits(framed({1, 2, 5.5f}, kX, kY, kZ), c));
-}
-
 TEST(CameraTest, ResetRestoresTheEyeButNotTheFieldsOfView) {
   Camera c;
   c.setHfov(90);

@@ -2,29 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "tests/support/bits.h"
 
 namespace {
 
 using testsupport::sameBits;
-
-TEST(Vector3Test, LengthOfThreeFourZeroIsFive) { EXPECT_EQ(Vector3(3, 4, 0).length(), 5.0f); }
-
-TEST(Vector3Test, NormalizeOfThreeFourZero) {
-  Vector3 a(3, 4, 0);
-  a.normalize();
-  EXPECT_TRUE(sameBits(Vector3(0.6f, 0.8f, 0.0f), a));
-}
-
-TEST(Vector3Test, NormalizeOfZeroLeavesNaN) {
-  Vector3 zero(0, 0, 0);
-  zero.normalize();
-  EXPECT_TRUE(std::isnan(zero.x));
-  EXPECT_TRUE(std::isnan(zero.y));
-  EXPECT_TRUE(std::isnan(zero.z));
-}
 
 TEST(Vector3Test, CrossOfYAndXIsMinusZ) {
   EXPECT_TRUE(sameBits(Vector3(0, 0, -1), Vector3(0, 1, 0).cross(Vector3(1, 0, 0))));

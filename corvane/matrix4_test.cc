@@ -12,31 +12,16 @@ const Vector3 kX(1, 0, 0);
 const Vector3 kY(0, 1, 0);
 const Vector3 kZ(0, 0, 1);
 
-TEST(Matrix4Test, DefaultIsTheIdentity) {
-  EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1), Matrix4()));
-}
-
 TEST(Matrix4Test, TakesRowsAndStoresColumns) {
   const Matrix4 m(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
   const float columns[16] = {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16};
   EXPECT_TRUE(sameFloats(columns, m.data(), 16));
 }
 
-TEST(Matrix4Test, SetFromArrayLoadsColumns) {
-  const float columns[16] = {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 16};
-  Matrix4 loaded;
-  loaded.setFromArray(columns);
-  EXPECT_TRUE(sameBits(Matrix4(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16), loaded));
-}
-
 TEST(Matrix4Test, SetTranslationOverwritesEveryElement) {
   Matrix4 t = rotation(30, Vector3(1, 2, 3));
   t.setTranslation(-0.0f, 2.5f, -0.0f);
   EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, -0.0f, 0, 1, 0, 2.5f, 0, 0, 1, -0.0f, 0, 0, 0, 1), t));
-}
-
-TEST(Matrix4Test, TranslationsAdd) {
-  EXPECT_TRUE(sameBits(translation(5, 7, 9), translation(1, 2, 3) * translation(4, 5, 6)));
 }
 
 // R x T has column 3 equal to R's column 0 (cosA, sinA, 0) for T a translation by (1, 0, 0).

@@ -1,17 +1,13 @@
-// Corvane's clip tests, divide and viewport mapping at literal values; the whole pipeline against
-// OpenGL over random views is stages/pipeline_agreement_test.cc, the start view's front vertex
-// stages/vertex_trace_test.cc.
+// Corvane's clip tests at literal values, each named; the divide, the viewport mapping and the
+// whole pipeline against OpenGL over random views are stages/pipeline_agreement_test.cc, the start
+// view's front vertex stages/vertex_trace_test.cc.
 #include "corvane/pipeline.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tests/support/bits.h"
-
 namespace {
-
-using namespace testsupport;
 
 std::string failedNames(ClipTests failed) {
   std::string names;
@@ -38,16 +34,6 @@ TEST(PipelineTest, ClipTestsNameThePlanesAPointLiesBeyond) {
       {{0, 0, 0, -1}, "left right bottom top near far"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.failed, failedNames(clipTests(c.clip))) << c.failed;
-}
-
-// The viewport's corners, counted from its bottom left, and depth 0 at the near plane, 1 at the
-// far one.
-TEST(PipelineTest, DivideThenViewportMappingWithDepthRangeZeroToOne) {
-  const Viewport viewport{10, 20, 300, 100};
-  EXPECT_TRUE(sameBits(Vector3(-0.5f, 2, 0.25f), perspectiveDivide({-1, 4, 0.5f, 2})));
-  EXPECT_TRUE(sameBits(Vector3(10, 20, 0), viewportMapping(Vector3(-1, -1, -1), viewport)));
-  EXPECT_TRUE(sameBits(Vector3(310, 120, 1), viewportMapping(Vector3(1, 1, 1), viewport)));
-  EXPECT_TRUE(sameBits(Vector3(160, 70, 0.5f), viewportMapping(Vector3(0, 0, 0), viewport)));
 }
 
 }  // namespace

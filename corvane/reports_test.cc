@@ -4,10 +4,7 @@
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
-#include <stdio_ext.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
 #include "app/state.h"
@@ -43,22 +40,6 @@ TEST_F(ReportsTest, AnyOtherKeyPrintsNothing) {
     const auto p = press(key);
     EXPECT_EQ(p.out + p.err, "") << "key " << int{key};
   }
-}
-
-// Through a pipe standard output is fully buffered: each report flushes its
-// numbers so that they follow their title at once.
-TEST_F(ReportsTest, EachReportFlushesItsNumbers) {
-  std::size_t pending = 0;
-  testsupport::capture([&] {
-    std::setvbuf(stdout, nullptr, _IOFBF,
-                 BUFSIZ);  // glibc allows it once flushed
-    for (const unsigned char key : {'?', 'C', 'P'}) {
-      keyboard(key, 0, 0);
-      pending += __fpending(stdout);
-    }
-  });
-  std::setvbuf(stdout, nullptr, isatty(STDOUT_FILENO) ? _IOLBF : _IOFBF, BUFSIZ);
-  EXPECT_EQ(pending, 0u);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -116,67 +114,6 @@ TEST_F(FloatSpinnerTest, TypedNumberWrapsAndCallsBack) {
   fake.take();
   EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
   EXPECT_EQ(fake.take(), (Log{"post 1", "set 1", "cb 8 int=0 float=10 current=1", "set 2"}));
-}
-
-// Any number, however large or small, meets the limits like any other.
-TEST_F(FloatSpinnerTest, TypedNumbersOfAnySizeMeetTheLimits) {
-  GLUI_Spinner* i = glui.add_spinner("i", GLUI_SPINNER_INT, &liveInt, 2, controlCallback);
-  i->set_int_limits(1, 8, GLUI_LIMIT_WRAP);
-  const struct {
-    GLUI_Spinner* spinner;
-    std::string text;
-    float value;
-  } numbers[] = {{s, "0", 180},
-                 {s, "1e-400", 180},
-                 {s, "1e38", 10},
-                 {s, "100", 100},
-                 {s, "1e39", 10},
-                 {s, "-1e999", 180},
-                 {i, "4", 4},
-                 {i, "2147483648", 1},
-                 {i, "1e999", 1},
-                 {i, "-1e-400", 8},
-                 {i, std::string(63, '0'), 8}};
-  for (const auto& c : numbers) {
-    UserActions::commitText(*c.spinner, c.text);
-    EXPECT_EQ(c.spinner == s ? liveFloat : float(liveInt), c.value) << c.text;
-  }
-}
-
-GLUI_Control* seenControl = nullptr;
-void controlObjectCallback(GLUI_Control* control) { seenControl = control; }
-
-TEST_F(ControlsTest, CallbackTakesTheIdOrTheControl) {
-  UserActions::press(*glui.add_button("b", 3, controlCallback));
-  GLUI_Button* c = glui.add_button("c", 4, controlObjectCallback);
-  UserActions::press(*c);
-  EXPECT_EQ(fake.take(), (Log{"cb 3 int=0 float=0 current=2"}));
-  EXPECT_EQ(seenControl, c);
-}
-
-TEST_F(ControlsTest, ButtonWithoutACallbackDoesNothing) {
-  UserActions::press(*glui.add_button_to_panel(glui.add_panel("p"), "b"));
-  EXPECT_TRUE(fake.take().empty());
-}
-
-TEST_F(ControlsTest, PanelsAreEmbossedByDefault) {
-  GLUI_Panel* p = glui.add_panel("p");
-  EXPECT_EQ(p->get_type(), GLUI_PANEL_EMBOSSED);
-  EXPECT_EQ(glui.add_panel_to_panel(p, "q")->get_type(), GLUI_PANEL_EMBOSSED);
-}
-
-TEST_F(ControlsTest, SpinnersAreIntWithNoIdByDefault) {
-  GLUI_Spinner* s = glui.add_spinner_to_panel(glui.add_panel("p"), "s");
-  EXPECT_EQ(s->get_id(), -1);
-  s->set_float_val(2.9f);
-  EXPECT_EQ(s->get_int_val(), 2);
-}
-
-// "Quit" is built with the standard exit as its callback.
-TEST(GluiCallbackTest, HoldsAPlainFunctionOfAnInt) {
-  static_assert(std::is_convertible_v<decltype(&exit), GLUI_CB>);
-  EXPECT_TRUE(static_cast<bool>(GLUI_CB((GLUI_Update_CB)exit)));
-  EXPECT_FALSE(static_cast<bool>(GLUI_CB()));
 }
 
 }  // namespace
