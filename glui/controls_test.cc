@@ -109,10 +109,11 @@ TEST_F(FloatSpinnerTest, RejectedTextChangesNeitherTheValueNorTheField) {
   EXPECT_TRUE(fake.take().empty());
 }
 
+// The longest text the field takes, 63 characters.
 TEST_F(FloatSpinnerTest, TypedNumberWrapsAndCallsBack) {
   s->set_float_val(60.0f);
   fake.take();
-  EXPECT_EQ(UserActions::commitText(*s, "190"), Commit::Changed);
+  EXPECT_EQ(UserActions::commitText(*s, std::string(60, '0') + "190"), Commit::Changed);
   EXPECT_EQ(fake.take(), (Log{"post 1", "set 1", "cb 8 int=0 float=10 current=1", "set 2"}));
 }
 
