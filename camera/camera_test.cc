@@ -33,10 +33,6 @@ const Vector3 kX(1, 0, 0);
 const Vector3 kY(0, 1, 0);
 const Vector3 kZ(0, 0, 1);
 
-TEST(CameraTest, StartsInTheResetPose) {
-  EXPECT_TRUE(sameBits(framed(kStart, kX, kY, kZ), Camera()));
-}
-
 TEST(CameraTest, ResetRestoresTheEyeButNotTheFieldsOfView) {
   Camera c;
   c.setHfov(90);

@@ -9,7 +9,6 @@
 #include "app/state.h"
 #include "corvane/corvane.h"
 #include "tests/support/bits.h"
-#include "tests/support/capture.h"
 #include "tests/support/gl_context.h"
 
 namespace {
@@ -107,20 +106,9 @@ TEST_F(NavigationTest, AStepMeasuresFromTheLastPressReleaseOrMotion) {
   EXPECT_NEAR(camera.eye.x, 0.2f + 0.1f - 0.5f, 1e-6);
 }
 
-// Look at Object re-aims after every translation, even one of no pixels, and a camera moved onto
-// the object stays usable.
-TEST_F(NavigationTest, LookAtObjectReaimsAfterEachTranslation) {
+// Look at Object re-aims after every translation, even one of no pixels.
+TEST_F(NavigationTest, LookAtObjectReaimsEvenAfterAStepOfNoPixels) {
   lookAtObject = 1;
-  EXPECT_EQ(capture([] { drag(0, -50); }).err, "");  // eye onto the centre
-  Camera want;
-  want.eye.set(0, 0, 0);
-  EXPECT_TRUE(sameBits(want, camera));
-  EXPECT_TRUE(sameBits(translation(0, 0, -2.5f), corvaneModelView));
-  restart(0);
-  drag(5, 0);
-  want.reset();
-  want.translate(0.25f, 0, 0, 1, Vector3(0, 0, 0));
-  EXPECT_TRUE(sameBits(want, camera));
   camera.yaw(0.3f);
   drag(0, 0);
   Vector3 toEye = camera.eye;

@@ -13,20 +13,6 @@ TEST(SpinnerModelTest, IntSpinnerTruncates) {
   EXPECT_EQ(i.intValue(), -3);
 }
 
-// An int spinner steps by the rounded speed, at least 1, and ignores a speed of 0.
-TEST(SpinnerModelTest, IntSpinnerStepsByTheRoundedSpeed) {
-  SpinnerModel i(SpinnerKind::Int);
-  const struct {
-    float speed;
-    int direction, want;
-  } steps[] = {{2.6f, +1, 3}, {0.2f, -1, 2}, {0.0f, +1, 3}};
-  for (const auto& s : steps) {
-    i.setSpeed(s.speed);
-    i.step(s.direction);
-    EXPECT_EQ(i.intValue(), s.want) << s.speed;
-  }
-}
-
 // 0.25 per pixel, keeping the fraction until a whole step.
 TEST(SpinnerModelTest, IntSpinnerDragsAQuarterStepAPixel) {
   SpinnerModel d(SpinnerKind::Int);

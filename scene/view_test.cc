@@ -3,7 +3,6 @@
 #include "scene/view.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -49,19 +48,6 @@ TEST_F(ViewTest, ReshapeLeavesAnIdentityModelViewCurrent) {
 TEST_F(ViewTest, CorvaneProjectionFollowsReshapeBitForBit) {
   reshape(800, 400);
   EXPECT_TRUE(sameBits(corvaneProjection, projectionMatrix()));
-}
-
-// display aims at one unit along -n from the eye, not the origin; u is ignored,
-// and no transformation outlives a frame.
-TEST_F(ViewTest, DisplayLooksOneUnitAlongMinusNFromTheEye) {
-  camera.eye.set(3, 0, 0);
-  camera.setAxes({5, 6, 7}, {0, 1, 0}, {1, 0, 0});
-  glTranslatef(1, 1, 1);
-  display();
-  const auto got = modelViewMatrix();
-  glLoadIdentity();
-  gluLookAt(3, 0, 0, 2, 0, 0, 0, 1, 0);
-  EXPECT_TRUE(sameBits(modelViewMatrix(), got));
 }
 
 // Up to 16384 pixels a side a window is drawn as it is; a larger one leaves the

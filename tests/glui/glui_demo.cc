@@ -1,11 +1,9 @@
 // A throwaway program with one panel of every control kind, driven by
 // glui_e2e_test.py; not part of the viewer. With --map it prints its panel's
-// control map (tests/tools/control_map.h) and exits. Its main window sleeps
-// 700 ms per frame while "Slow" is ticked. Every control callback prints
-// "cb <id> <value> <1 if the main window is current, else 0>", flushed.
+// control map (tests/tools/control_map.h) and exits. Every control callback
+// prints "cb <id> <value> <1 if the main window is current, else 0>", flushed.
 
 #include <GL/freeglut.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,21 +14,19 @@
 
 namespace {
 
-int mainWindow = 0, mode = 0, flag = 0, count = 3, slow = 0, presses = 0;
+int mainWindow = 0, mode = 0, flag = 0, count = 3;
 float angle = 0.0f;
 GLUI* panel = nullptr;  // kept, as an application keeps its panels, until exit
 
 void report(int id) {
-  if (id == 7) ++presses;
   const int current = glutGetWindow() == mainWindow ? 1 : 0;
-  const int values[] = {0, mode, flag, count, 0, 0, slow, presses};  // by control id
+  const int values[] = {0, mode, flag, count};  // by control id
   if (id == 4) std::printf("cb 4 %.2f %d\n", angle, current);
   if (id != 4) std::printf("cb %d %d %d\n", id, values[id], current);
   std::fflush(stdout);
 }
 
 void drawMain() {
-  if (slow) usleep(700 * 1000);
   glClearColor(0.2f, 0.2f, 0.3f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
   glutSwapBuffers();
@@ -59,8 +55,6 @@ int main(int argc, char** argv) {
   angleSpinner->set_int_limits(10, 180, GLUI_LIMIT_WRAP);
   angleSpinner->set_float_val(60.0f);
   angleSpinner->set_speed(1.0f);
-  glui->add_checkbox_to_panel(glui->add_panel_to_panel(numbers, "Inner"), "Slow", &slow, 6, report);
-  glui->add_button_to_panel(glui->add_panel("Raised", GLUI_PANEL_RAISED), "Press", 7, report);
   glui->add_button_to_panel(glui->add_panel("", GLUI_PANEL_NONE), "Quit", 0, GLUI_CB(exit));
   glui->set_main_gfx_window(mainWindow);
   GLUI_Master.set_glutIdleFunc(nullptr);
