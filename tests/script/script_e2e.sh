@@ -6,24 +6,14 @@
 #   "state" must hold both windows side by side, its left part equal to that grab. Then the
 #   drawing window grows under the panel: "wide" shows its own picture there, all grey (the lit
 #   sphere on black), none of the panel's colours.
-# script_e2e.sh VIEWER resize: the snapshots after scripted resizes.
 # script_e2e.sh VIEWER orbit: with --world, orbit.script's "same" equals "start", "moved" does not.
 # script_e2e.sh VIEWER check: VIEWER --check over a passing, a failing and a bad script prints
-#   check.out and exits 5, writing no snapshot; with --out DIR, pass.script's is DIR/pass/start.png.
+#   check.out and exits 5, writing no snapshot; over the bad script alone it exits 2; with --out
+#   DIR, pass.script's snapshot is DIR/pass/start.png.
 set -u
 viewer=$1 name=$2 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $name: $*" >&2; exit 1; }
-if [ "$name" = resize ]; then
-  # A snapshot after a scripted resize equals one of a viewer started at that size.
-  printf '%s\n' 'snap start' >"$tmp/start.script"
-  "$viewer" --script resize.script --out "$tmp/resized" || fail "exit status $?"
-  "$viewer" -geometry 800x800 --script "$tmp/start.script" --out "$tmp/800" || fail "800: $?"
-  "$viewer" --script "$tmp/start.script" --out "$tmp/400" || fail "400: exit status $?"
-  cmp "$tmp/resized/large.png" "$tmp/800/start.png" || fail "the picture after resize 800 800"
-  cmp "$tmp/resized/back.png" "$tmp/400/start.png" || fail "the picture after resize 1 1, 400 400"
-  exit 0
-fi
 if [ "$name" = orbit ]; then
   "$viewer" --world --script orbit.script --out "$tmp" >"$tmp/log" 2>&1 </dev/null ||
     fail "status $?: $(cat "$tmp/log")"
@@ -39,6 +29,8 @@ if [ "$name" = check ]; then
   diff -u "$OLDPWD/check.out" out || fail "the output differs from check.out"
   [ "$status" = 5 ] || fail "exit status $status, expected 5"
   [ -z "$(find . -name '*.png')" ] || fail "a snapshot was written without --out"
+  "$viewer" --check bad.script >out 2>&1 </dev/null
+  [ $? = 2 ] || fail "only a bad script: not status 2: $(cat out)"
   "$viewer" --check pass.script --out pics >out 2>&1 </dev/null || fail "status $?: $(cat out)"
   [ -s pics/pass/start.png ] || fail "no pics/pass/start.png"
   exit 0
