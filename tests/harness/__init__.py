@@ -73,8 +73,6 @@ class ControlMap:
         """Centre of a control's row, or of a spinner's "field", "up" or "down"."""
         x, y, w, h = self.controls[label][part]
         return x + w // 2, y + h // 2
-    def labels(self, kind):
-        return [label for label, c in self.controls.items() if c['kind'] == kind]
 
 class Stream:
     """A console stream read by a thread; lines starting with drop are left out."""
