@@ -70,8 +70,6 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
        "depth=8 mode=1 hfov=72.300003 vfov=30.000000 script=s out=o |"},
       {{"--depth", "+1", "--mode=solid"}, "depth=1 mode=2 |"},
       {{"--near", "1", "--far=5", "--stages"}, "near=1.000000 far=5.000000 stages |"},
-      {{"--near=999.5"}, "near=999.500000 |"},
-      {{"--far", "0.2"}, "far=0.200000 |"},
       {{"--near", "1e-30", "--far", "3e38"}, "near=0.000000 far=" + std::to_string(3e38f) + " |"},
       {{"--near", "5", "--far", "5"},
        "viewer: option '--far' got '5' but needs a distance above the near one, 5"},
@@ -79,7 +77,6 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
        "viewer: option '--far' got '0.05' but needs a distance above the near one, 0.1"},
       {{"--near", "1000"},
        "viewer: option '--near' got '1000' but needs a distance below the far one, 1000"},
-      {{"--stages=1"}, "viewer: option '--stages' takes no value but got '1'"},
       {{"--depth", "2", "--depth", "5"}, "depth=5 |"},
       // A file or folder given twice is refused, in any spelling.
       {{"--script", "a", "--script=b"},
@@ -96,7 +93,6 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
       {{"--help"}, "help |"},
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},
-      {{"--help", "--out", "x"}, "help |"},
   });
 }
 
@@ -120,10 +116,7 @@ TEST(CommandLine, RefusesUnknownInputWithItsExactMessage) {
       {{"-display=:1"}, "viewer: unknown option '-display=:1'"},
       {{"-help"}, "viewer: unknown option '-help'"},
       {{"-"}, "viewer: unexpected argument '-'"},
-      {{"scene.txt"}, "viewer: unexpected argument 'scene.txt'"},
       {{"--light=1"}, "viewer: option '--light' takes no value but got '1'"},
-      {{"--no-cull="}, "viewer: option '--no-cull' takes no value but got ''"},
-      {{"--help=me"}, "viewer: option '--help' takes no value but got 'me'"},
       {{"--out", "shots"}, "viewer: option '--out' got 'shots' but needs '--script FILE' as well"},
   });
 }
@@ -136,7 +129,6 @@ TEST(CommandLine, ReadsTheScriptFilesAfterCheck) {
       {{"a.script", "--check"}, "viewer: unexpected argument 'a.script'"},
       {{"--check", "--depth", "2"}, "viewer: option '--check' needs one or more script files"},
       {{"--check", "a", "--script", "s"}, "viewer: option '--check' cannot go with '--script s'"},
-      {{"--check", "a", "--help"}, "help check,a |"},
   });
 }
 
@@ -156,9 +148,7 @@ TEST(CommandLine, RefusesAMissingOrBadValueNamingWhatItAccepts) {
       {"--hfov", {"9.99", "180.01", ""}, kFov},
       {"--vfov", {"5", "nan", "inf", "1e999", "0x1e", "30deg", "3e1 "}, kFov},
       {"--near", {"0", "-1", "1e-50", "nan", "inf", "1e39", "1m", ""}, "a distance above 0"},
-      {"--far", {"-0", "0x10"}, "a distance above 0"},
       {"--script", {""}, "a file name"},
-      {"--out", {""}, "a directory name"},
       {"-display", {""}, "an X display name such as :0"},
       {"-geometry",
        {"big", "400x", "+10", "4294967297x400", "0x400", "+32768+0"},
