@@ -1,7 +1,7 @@
 """The opt-in windows from outside: --world leaves the drawing window's GL
 calls and the reports as they are, --inspect adds only two matrix read-backs
 after each swap, --raster only one read-back of the picture; the world view's observer stays sane whatever the input,
-moves nothing else, follows the scene, and closing it closes only it."""
+moves nothing else and follows the scene; closing it closes only it."""
 import os
 import tempfile
 
@@ -56,7 +56,7 @@ class ExtraWindows(ViewerCase):
         self.assertEqual({name for name, args in after}, {'glReadPixels'})
         self.assertEqual([c for i, c in enumerate(calls) if i == 0 or calls[i - 1] != SWAP],
                          plain[0])
-    def test_world_view_observer_and_closing(self):
+    def test_world_view_observer(self):
         v = self.start('--world', titles=(DRAWING_TITLE, PANEL_TITLE, WORLD_TITLE))
         world = v.windows[2]
         self.assertEqual(v.geometry(world), (0, 408, 400, 400))
@@ -64,14 +64,10 @@ class ExtraWindows(ViewerCase):
         sane = lambda shot: shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
         wait_until(lambda: sane(v.screenshot(world)), PATIENCE, 'the first world view')
         start = v.settled_screenshot(world)
-        # A drag across the whole screen, the wheel far past both limits, a
-        # resize to one pixel and back: each leaves a sane picture.
+        # A drag across the whole screen, a resize to one pixel and back: each
+        # leaves a sane picture (the wheel's limits: observer_test).
         v.drag(world, [(0, 0), (1279, 1023), (0, 615)])
         self.assertTrue(sane(v.settled_screenshot(world, differs_from=start)))
-        for button in (4, 5):
-            v.x.xdotool('mousemove', '--window', world, 200, 200,
-                        'click', '--repeat', 60, '--delay', 2, button)
-            self.assertTrue(sane(v.settled_screenshot(world)))
         v.resize(world, 1, 1)
         v.resize(world, 400, 400)
         v.key(world, 'r')
@@ -80,14 +76,6 @@ class ExtraWindows(ViewerCase):
         # The world view follows a drag in the drawing window.
         v.drag(v.drawing, [(200, 200), (200, 230)])
         self.assertNotEqual(v.settled_screenshot(world, differs_from=start), start)
-        # Closing it closes only it; closing the drawing window ends with 0.
-        v.close(world)
-        wait_until(lambda: not v.x.run('xdotool', 'search', '--onlyvisible', '--name',
-                                       '^%s$' % WORLD_TITLE, check=False), PATIENCE, 'its going')
-        v.drag(v.drawing, [(200, 200), (200, 240)])
-        self.assertEqual(self.eye(v), '(0.000, 0.000, 6.000)\n')
-        v.close(v.drawing)
-        self.assertEqual(v.wait_exit(), 0)
     def test_snapshot_after_closing_an_extra_window(self):
         """The snapshots are named pipes, so the script waits in each until the
         test reads it: the world view is closed after "hold" was taken and
