@@ -63,23 +63,6 @@ void expectInOrder(const std::string& received, const std::string& expected) {
       << ", want at " << expected.find(last) << " of " << expected.size();
 }
 
-TEST(ReportOutputTest, SharedPipeKeepsTitlesAndNumbersInOrderWhenItsReaderStallsAndResumes) {
-  SharedPipe pipe;
-  ReportOutput output(pipe.out(), pipe.err(), nullptr);
-  // The first report's numbers overfill the pipe: the reader has stalled.
-  const std::string numbers(pipe.capacity() + 100, '1');
-  write(output, ReportStream::Err, "Title 1\n");
-  write(output, ReportStream::Out, numbers);
-  ASSERT_TRUE(output.waiting());
-  std::string received = pipe.take();
-  // The pipe has room again, but the second title must wait behind the first report's rest.
-  write(output, ReportStream::Err, "Title 2\n");
-  write(output, ReportStream::Out, "2\n");
-  while (output.drain()) received += pipe.take();
-  received += pipe.take();
-  expectInOrder(received, "Title 1\n" + numbers + "Title 2\n2\n");
-}
-
 // A title shorter than the pipe's free space must still wait behind numbers that do not fit: in a
 // one-page pipe holding 4016 bytes, 4000 bytes of numbers wait (a pipe takes a write of up to 4096
 // bytes whole or not at all) while the 8 bytes of the next title would fit.
