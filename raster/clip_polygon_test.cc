@@ -58,12 +58,4 @@ TEST(ClipPolygonTest, TheSidePlanesCutABigTriangleToTheSquare) {
                  {-1, -1, 0, 1, 1.0f, false}});
 }
 
-TEST(ClipPolygonTest, InsideIsKeptWholeAndOutsideOnePlaneIsDropped) {
-  const ClipVertex inside[3] = {corner(0, 0, 0, 1), corner(1, 0, 1, 1), corner(0, -1, -1, 1)};
-  ClipVertex out[kMaxClippedCorners];
-  EXPECT_EQ(clipTriangle(inside, out), 3);
-  const ClipVertex beyondFar[3] = {corner(0, 0, 2, 1), corner(1, 0, 3, 1), corner(0, 1, 1.5f, 1)};
-  EXPECT_EQ(clipTriangle(beyondFar, out), 0);
-}
-
 }  // namespace
