@@ -26,6 +26,7 @@
 #include "raster/raster_frame.h"
 #include "rasterview/scene_triangles.h"
 #include "scene/view.h"
+#include "tests/support/bits.h"
 #include "tests/support/gl_context.h"
 
 namespace {
@@ -97,6 +98,8 @@ PictureComparison compareFrame(RasterFrame& frame, RasterImage& corvane) {
     glDisable(GL_CULL_FACE);
   }
   display();
+  // Both pictures start from the same matrix, to the bit.
+  EXPECT_TRUE(testsupport::sameBits(testsupport::modelViewMatrix(), corvaneLookAt));
   const std::vector<std::uint8_t> openGl = openGlPicture();
   RasterSettings settings;
   settings.modelView = corvaneLookAt;
