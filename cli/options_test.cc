@@ -90,7 +90,6 @@ TEST(CommandLine, ReadsEveryOptionInEachSpelling) {
       {{"--bogus\x1b]0;x\x07"}, "viewer: unknown option '--bogus\\x1b]0;x\\x07'"},
       {{"-display", ":73", "-display", ":99"},
        "viewer: option '-display' is given twice; it may be given once"},
-      {{"--help"}, "help |"},
       {{"-h", "--bogus"}, "help |"},
       {{"--version", "--depth"}, "version |"},
   });
