@@ -2,9 +2,18 @@
 
 #include <cmath>
 
+#include "corvane/float_order.h"
+
 namespace {
 
 float rounded(double value) { return static_cast<float>(value); }
+
+// Row i of m times p, the four exact double products summed left to right.
+float rowTimesPoint(const Matrix4& m, int i, Vector4 p) {
+  return rounded(((double{m.at(i, 0)} * double{p.x} + double{m.at(i, 1)} * double{p.y}) +
+                  double{m.at(i, 2)} * double{p.z}) +
+                 double{m.at(i, 3)} * double{p.w});
+}
 
 // The look-at rotation is built in float, as GLU builds it, so that
 // corvaneLookAt holds OpenGL's very model-view.
@@ -27,27 +36,15 @@ Float3 cross(Float3 a, Float3 b) {
   return Float3{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-// glMultMatrixf onto the identity glLoadIdentity left: each element the
-// float sum ((1 m + 0 a) + 0 b) + 0 c, which turns a -0 of the rotation into
-// +0 as OpenGL's product does. Column-major.
-void multiplyOntoIdentity(const float* rotation, float* out) {
-  for (int column = 0; column < 4; ++column) {
-    for (int row = 0; row < 4; ++row) {
-      float sum = 0.0f;
-      for (int k = 0; k < 4; ++k) {
-        const float identity = row == k ? 1.0f : 0.0f;
-        const float term = identity * rotation[4 * column + k];
-        sum = k == 0 ? term : sum + term;
-      }
-      out[4 * column + row] = sum;
-    }
-  }
-}
-
 }  // namespace
 
 const char* const kClipTestNames[kClipTestCount] = {"left", "right", "bottom",
                                                     "top",  "near",  "far"};
+
+Vector4 transformPoint(const Matrix4& m, Vector4 p) {
+  return Vector4{rowTimesPoint(m, 0, p), rowTimesPoint(m, 1, p), rowTimesPoint(m, 2, p),
+                 rowTimesPoint(m, 3, p)};
+}
 
 Matrix4 lookAtMatrix(const Camera& camera) {
   // The centre eye - n lies one unit along the view, so centre - eye is -n.
@@ -62,22 +59,18 @@ Matrix4 lookAtMatrix(const Camera& camera) {
                               side.z, trueUp.z, -forward.z, 0.0f,
                               0.0f, 0.0f, 0.0f, 1.0f};
   // clang-format on
+  // glMultMatrixf onto the identity glLoadIdentity left: the product's
+  // sums ((1 m + 0 a) + 0 b) + 0 c turn a -0 of the rotation into +0, as
+  // OpenGL's do.
+  const Matrix4 identity;
   float m[16];
-  multiplyOntoIdentity(rotation, m);
-  // glTranslatef(-eye): the last column becomes m times (x, y, z, 1), float
-  // sums left to right.
-  const float x = -camera.eyeX();
-  const float y = -camera.eyeY();
-  const float z = -camera.eyeZ();
-  for (int row = 0; row < 4; ++row) {
-    m[12 + row] = ((m[row] * x + m[4 + row] * y) + m[8 + row] * z) + m[12 + row];
-  }
-  // clang-format off
-  return Matrix4(m[0], m[4], m[8], m[12],
-                 m[1], m[5], m[9], m[13],
-                 m[2], m[6], m[10], m[14],
-                 m[3], m[7], m[11], m[15]);
-  // clang-format on
+  floatProduct(identity.data(), rotation, m);
+  // glTranslatef(-eye): the last column becomes m times (x, y, z, 1).
+  const float toEye[4] = {-camera.eyeX(), -camera.eyeY(), -camera.eyeZ(), 1.0f};
+  for (int row = 0; row < 4; ++row) m[12 + row] = floatRowTimes(m, row, toEye);
+  Matrix4 lookAt;
+  lookAt.setFromArray(m);
+  return lookAt;
 }
 
 ClipTests clipTests(Vector4 clip) {

@@ -26,19 +26,8 @@
 #include "corvane/matrix4.h"
 #include "corvane/vector4.h"
 
-// m * p: component i is ((m(i,0) x + m(i,1) y) + m(i,2) z) + m(i,3) w, the
-// four exact double products summed left to right and rounded once. Defined
-// here, inline, because the rasterizer calls it twice for every corner of
-// every triangle.
-inline Vector4 transformPoint(const Matrix4& m, Vector4 p) {
-  const auto row = [&m, &p](int i) {
-    return static_cast<float>(
-        ((double{m.at(i, 0)} * double{p.x} + double{m.at(i, 1)} * double{p.y}) +
-         double{m.at(i, 2)} * double{p.z}) +
-        double{m.at(i, 3)} * double{p.w});
-  };
-  return Vector4{row(0), row(1), row(2), row(3)};
-}
+// m * p: component i is ((m(i,0) x + m(i,1) y) + m(i,2) z) + m(i,3) w.
+Vector4 transformPoint(const Matrix4& m, Vector4 p);
 
 // The model-view that gluLookAt(eye, eye - n, v) builds from the camera:
 // forward f = -n normalised, side s = f x v normalised, up' = s x f, the

@@ -1,5 +1,6 @@
 #include "raster/raster_frame.h"
 
+#include "corvane/float_order.h"
 #include "corvane/vector4.h"
 #include "raster/clip_polygon.h"
 #include "raster/default_light.h"
@@ -12,11 +13,6 @@ namespace {
 // a double rounding once in about 2^29 cases).
 float fused(float a, float b, float c) {
   return static_cast<float>(double{a} * double{b} + double{c});
-}
-
-// Row i of m times v in float, summed left to right.
-float rowTimes(const float* m, int i, const float* v) {
-  return ((m[i] * v[0] + m[4 + i] * v[1]) + m[8 + i] * v[2]) + m[12 + i] * v[3];
 }
 
 // Twice the signed area of (a, b, c), positive counter-clockwise, worked in
@@ -64,13 +60,7 @@ void RasterFrame::begin(const RasterSettings& settings, RasterImage* image) {
                               r0[0] * r1[1] - r0[1] * r1[0]};
   const double determinant = r2[0] * cofactor[0] + r2[1] * cofactor[1] + r2[2] * cofactor[2];
   for (int k = 0; k < 3; ++k) normalRowZ_[k] = determinant != 0.0 ? cofactor[k] / determinant : 0.0;
-  const float* p = settings.projection.data();
-  for (int column = 0; column < 4; ++column) {
-    const float* mv = settings.modelView.data() + 4 * column;
-    for (int row = 0; row < 4; ++row) {
-      modelViewProjection_[4 * column + row] = rowTimes(p, row, mv);
-    }
-  }
+  floatProduct(settings.projection.data(), settings.modelView.data(), modelViewProjection_);
 }
 
 void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, const float* n1,
@@ -81,8 +71,8 @@ void RasterFrame::triangle(const float* p1, const float* p2, const float* p3, co
   for (int i = 0; i < 3; ++i) {
     const float object[4] = {points[i][0], points[i][1], points[i][2], 1.0f};
     const float* m = modelViewProjection_;
-    corners[i].position = Vector4{rowTimes(m, 0, object), rowTimes(m, 1, object),
-                                  rowTimes(m, 2, object), rowTimes(m, 3, object)};
+    corners[i].position = Vector4{floatRowTimes(m, 0, object), floatRowTimes(m, 1, object),
+                                  floatRowTimes(m, 2, object), floatRowTimes(m, 3, object)};
     corners[i].boundary = true;
     if (settings_.light) {
       const float* n = normals[i];
