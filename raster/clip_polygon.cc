@@ -60,15 +60,9 @@ int clipAgainst(const ClipVertex* in, int count, ClipPlane plane, ClipVertex* ou
   return kept;
 }
 
-}  // namespace
-
-bool insidePlane(const Vector4& p, ClipPlane plane) { return distance(p, plane) >= 0.0f; }
-
-namespace {
-
 // One bit for each plane p is not inside, in kPlanes' order: the six tests
 // at once, as the common case (a triangle wholly inside) needs nothing more.
-// A NaN is inside no plane, as insidePlane has it.
+// A NaN is inside no plane, as clipAgainst has it.
 unsigned outsideBits(const Vector4& p) {
   return (p.w + p.z >= 0.0f ? 0u : 1u) | (p.w - p.z >= 0.0f ? 0u : 2u) |
          (p.w + p.x >= 0.0f ? 0u : 4u) | (p.w - p.x >= 0.0f ? 0u : 8u) |

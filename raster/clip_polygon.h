@@ -26,9 +26,6 @@ constexpr int kMaxClippedCorners = 9;
 // The six planes, in the order they cut.
 enum class ClipPlane { Near, Far, Left, Right, Bottom, Top };
 
-// Whether a point lies inside (or on) one plane of the volume.
-bool insidePlane(const Vector4& p, ClipPlane plane);
-
 // Clips the triangle (corners[0], corners[1], corners[2]) against the six
 // planes in turn (Sutherland-Hodgman), writing the resulting convex polygon
 // to out in the triangle's winding. Returns its corner count: 0 when nothing
