@@ -5,12 +5,8 @@
 
 namespace {
 
-// The icosphere's midpoint: the sum and the halving are exact in double, so
-// the store to float is the one rounding, as in the drawing window.
-void midpoint(const float* a, const float* b, float* out) {
-  for (int k = 0; k < 3; ++k) out[k] = static_cast<float>((double{a[k]} + double{b[k]}) / 2.0);
-}
-
+// The drawing window's subdivide, its corners made by the same midpoint and
+// normalizePoint, handing each triangle to the frame instead of to OpenGL.
 void split(RasterFrame& frame, const float* p1, const float* p2, const float* p3, int depth) {
   if (depth <= 0) {
     frame.triangle(p1, p2, p3, p1, p2, p3);
