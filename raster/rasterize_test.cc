@@ -128,18 +128,6 @@ TEST(RasterizeTest, APointDrawsThePixelHoldingItsPosition) {
   EXPECT_EQ(picture(image), (Picture{".#..", "....", "..#.", "...."}));
 }
 
-// GL_LESS: a fragment replaces what is there only when it is nearer.
-TEST(RasterizeTest, TheNearerFragmentWinsWhicheverComesFirst) {
-  RasterImage image = blank(1, 1);
-  WindowVertex near = at(0.2f, 0.7f, 0.25f);
-  WindowVertex far = at(0.2f, 0.7f, 0.75f);
-  near.grey = 0.5f;
-  drawPoint(image, near);
-  drawPoint(image, far);
-  EXPECT_EQ(image.pixel(0, 0)[0], 128);
-  EXPECT_EQ(image.depth[0], 0.25f);
-}
-
 TEST(RasterizeTest, ColourBytesAreRoundedAndClamped) {
   EXPECT_EQ(colourByte(0.84f), 214);
   EXPECT_EQ(colourByte(0.04f), 10);

@@ -92,20 +92,6 @@ TEST(IcosphereTest, FirstFaceSplitOnceBitForBit) {
   for (int k = 0; k < 12; ++k) EXPECT_TRUE(sameBits(want[k], got[k])) << k;
 }
 
-// Counter-clockwise seen from outside: the right-hand normal of each triangle
-// points away from the origin.
-TEST(IcosphereTest, EveryTriangleFacesOutward) {
-  const auto p = capturedVertices(3);
-  ASSERT_EQ(p.size(), 3u * 20 * 64);
-  int clockwise = 0;
-  for (std::size_t i = 0; i < p.size(); i += 3) {
-    const Vector3 normal = (p[i + 1] - p[i]).cross(p[i + 2] - p[i]);
-    const Vector3 mid = p[i] + p[i + 1] + p[i + 2];
-    clockwise += normal.x * mid.x + normal.y * mid.y + normal.z * mid.z <= 0.0f;
-  }
-  EXPECT_EQ(clockwise, 0);
-}
-
 // The length in double, rounded once, is 0.37416574f; summing the squares in
 // float would give the next float up and other quotients.
 TEST(IcosphereTest, NormalizePointRoundsTheLengthOnce) {
