@@ -3,26 +3,31 @@
 // OpenGL itself (gluProject with the matrices the frame leaves loaded), not
 // from a second model of the observer's view.
 #include "app/state.h"
+#include "picture/window_picture.h"
 #include "tests/support/gl_context.h"
-#include "tests/support/window_image.h"
 #include "world/world_picture.h"
 #include "world/world_view.h"
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
 
 namespace {
 
-using scenetest::Rgb;
-using scenetest::WindowImage;
+struct Rgb {
+  unsigned char r, g, b;
+};
 using Match = bool (*)(const Rgb&);
 constexpr int kSize = 400;
 constexpr int kTop = 24;  // rows of the top caption
+
+Rgb at(const Picture& picture, int x, int y) {
+  const unsigned char* p = &picture.rgb[(static_cast<std::size_t>(y) * kSize + x) * 3];
+  return Rgb{p[0], p[1], p[2]};
+}
 
 bool yellow(const Rgb& p) { return p.r > 200 && p.g > 200 && p.b < 80; }
 bool orange(const Rgb& p) { return p.r > 200 && p.g > 110 && p.g < 190 && p.b < 90; }
@@ -36,19 +41,23 @@ bool lavender(const Rgb& p) {
 bool grid(const Rgb& p) { return p.r == 56 && p.g == 56 && p.b == 71; }
 
 // Matching pixels in rows top..bottom - 1 and columns left..right - 1.
-int count(const WindowImage& image, Match match, int top = 0, int bottom = kSize, int left = 0,
+int count(const Picture& image, Match match, int top = 0, int bottom = kSize, int left = 0,
           int right = kSize) {
   int n = 0;
   for (int y = std::max(top, 0); y < std::min(bottom, kSize); ++y)
-    for (int x = std::max(left, 0); x < std::min(right, kSize); ++x) n += match(image.at(x, y));
+    for (int x = std::max(left, 0); x < std::min(right, kSize); ++x) n += match(at(image, x, y));
   return n;
 }
 
 // One frame from the start observer, as shown.
-WindowImage frame() {
+Picture frame() {
   drawWorldPicture(startObserver(), kSize, kSize);
   glutSwapBuffers();
-  return scenetest::grabCurrentWindow(kSize, kSize);
+  Picture picture = grabWindow(glutGetWindow());
+  EXPECT_EQ(picture.width, kSize);
+  EXPECT_EQ(picture.height, kSize);
+  picture.rgb.resize(kSize * kSize * 3);
+  return picture;
 }
 
 // Where the last frame put a world point: column, and row from the top.
@@ -64,7 +73,7 @@ std::pair<int, int> pixelOf(Vector3 p) {
 
 // Whether a pixel within `radius` of where the last frame put a world point
 // matches.
-bool near(const WindowImage& image, Vector3 p, Match match, int radius = 1) {
+bool near(const Picture& image, Vector3 p, Match match, int radius = 1) {
   const auto [cx, cy] = pixelOf(p);
   return count(image, match, cy - radius, cy + radius + 1, cx - radius, cx + radius + 1) > 0;
 }
@@ -75,7 +84,7 @@ class WorldPictureTest : public ::testing::Test {
   void SetUp() override {
     windowIds[0] = testsupport::createGlWindow("world picture", kSize, kSize,
                                                /*visible=*/true);
-    scenetest::keepCurrentWindowContents();
+    keepWindowContents(windowIds[0]);
     renderMode = 1;
     lightOn = 0;
     cullBackFaces = 1;
@@ -98,7 +107,7 @@ TEST_F(WorldPictureTest, ShowsTheCameraAndItsFrustum) {
     const Vector3 u = camera.u;
     const Vector3 v = camera.v;
     const Vector3 n = camera.n;
-    const WindowImage image = frame();
+    const Picture image = frame();
     EXPECT_TRUE(near(image, e, yellow, 4)) << above;
     EXPECT_TRUE(near(image, e - n * 0.6f, yellow)) << above;
     EXPECT_TRUE(near(image, e - n * 3.0f + u * 1.7320508f + v * 1.7320508f, orange)) << above;
@@ -117,32 +126,31 @@ TEST_F(WorldPictureTest, ShowsTheCameraAndItsFrustum) {
 
 // Near and far at the bottom left; nothing at the top at the panel's depth.
 TEST_F(WorldPictureTest, CaptionsTheClippingPlanesAtTheBottomOnly) {
-  const WindowImage image = frame();
+  const Picture image = frame();
   EXPECT_GT(count(image, caption, kSize - 20), 50);
   EXPECT_EQ(count(image, caption, 0, kTop), 0);
 }
 
 TEST_F(WorldPictureTest, DepthEightIsDrawnAtDepthThreeUnderACaption) {
   subdivisions = 3;
-  const WindowImage depth3 = frame();
+  const Picture depth3 = frame();
   subdivisions = 8;
-  const WindowImage depth8 = frame();
+  const Picture depth8 = frame();
   EXPECT_GT(count(depth8, caption, 0, kTop), 50);
-  EXPECT_EQ(
-      std::memcmp(&depth3.at(0, kTop), &depth8.at(0, kTop), sizeof(Rgb) * kSize * (kSize - kTop)),
-      0);
+  EXPECT_TRUE(std::equal(depth3.rgb.begin() + kTop * kSize * 3, depth3.rgb.end(),
+                         depth8.rgb.begin() + kTop * kSize * 3));
 }
 
 TEST_F(WorldPictureTest, AtVfov180TheCameraIsDrawnWithoutAFrustum) {
   vfov = 180.0f;
-  const WindowImage wide = frame();
+  const Picture wide = frame();
   EXPECT_EQ(count(wide, orange), 0);
   EXPECT_GT(count(wide, yellow), 20);
 }
 
 TEST_F(WorldPictureTest, ANaNFrameDrawsNeitherCameraNorFrustum) {
   camera.n = Vector3(std::nanf(""), 0, 0);
-  const WindowImage broken = frame();
+  const Picture broken = frame();
   EXPECT_EQ(count(broken, orange) + count(broken, yellow), 0);
 }
 
