@@ -25,7 +25,7 @@ constexpr int kSize = 400;
 constexpr int kTop = 24;  // rows of the top caption
 
 Rgb at(const Picture& picture, int x, int y) {
-  const unsigned char* p = &picture.rgb[(static_cast<std::size_t>(y) * kSize + x) * 3];
+  const unsigned char* p = &picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
   return Rgb{p[0], p[1], p[2]};
 }
 
@@ -56,6 +56,9 @@ Picture frame() {
   Picture picture = grabWindow(glutGetWindow());
   EXPECT_EQ(picture.width, kSize);
   EXPECT_EQ(picture.height, kSize);
+  // A grab of another size has failed above; as kSize by kSize, the counts below stay in bounds.
+  picture.width = kSize;
+  picture.height = kSize;
   picture.rgb.resize(kSize * kSize * 3);
   return picture;
 }
@@ -137,8 +140,9 @@ TEST_F(WorldPictureTest, DepthEightIsDrawnAtDepthThreeUnderACaption) {
   subdivisions = 8;
   const Picture depth8 = frame();
   EXPECT_GT(count(depth8, caption, 0, kTop), 50);
-  EXPECT_TRUE(std::equal(depth3.rgb.begin() + kTop * kSize * 3, depth3.rgb.end(),
-                         depth8.rgb.begin() + kTop * kSize * 3));
+  const std::size_t belowCaption = kTop * kSize * 3;
+  EXPECT_TRUE(std::equal(depth3.rgb.begin() + belowCaption, depth3.rgb.end(),
+                         depth8.rgb.begin() + belowCaption));
 }
 
 TEST_F(WorldPictureTest, AtVfov180TheCameraIsDrawnWithoutAFrustum) {
