@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/state.h"
-#include "corvane/corvane.h"
 #include "raster/raster_frame.h"
 #include "raster/raster_image.h"
 #include "rasterview/scene_triangles.h"
@@ -33,16 +32,7 @@ double openGlFrameMs() {
 // asks the X server, and its replies allocate inside libX11.
 double corvaneFrameMs(RasterFrame& frame, RasterImage& image, int width, int height) {
   const Clock::time_point start = Clock::now();
-  RasterSettings settings;
-  settings.modelView = corvaneLookAt;
-  settings.projection = corvaneProjection;
-  settings.width = width;
-  settings.height = height;
-  settings.renderMode = renderMode;
-  settings.light = lightOn != 0;
-  settings.cull = cullBackFaces != 0;
-  frame.begin(settings, &image);
-  rasterScene(frame, subdivisions);
+  rasterCurrentFrame(frame, &image, width, height);
   return since(start);
 }
 

@@ -14,7 +14,6 @@
 
 #include "app/panel.h"
 #include "app/state.h"
-#include "corvane/corvane.h"
 #include "raster/picture_compare.h"
 #include "raster/raster_frame.h"
 #include "raster/raster_image.h"
@@ -80,16 +79,7 @@ void followFrame() {
   if (rasterWindow == 0) return;
   const int width = glutGet(GLUT_WINDOW_WIDTH);
   const int height = glutGet(GLUT_WINDOW_HEIGHT);
-  RasterSettings settings;
-  settings.modelView = corvaneLookAt;
-  settings.projection = corvaneProjection;
-  settings.width = width;
-  settings.height = height;
-  settings.renderMode = renderMode;
-  settings.light = lightOn != 0;
-  settings.cull = cullBackFaces != 0;
-  frame.begin(settings, &corvane);
-  rasterScene(frame, subdivisions);
+  rasterCurrentFrame(frame, &corvane, width, height);
   readOpenGlPicture(width, height);
   comparison = comparePictures(corvane.rgb.data(), openGl.data(), width, height, 0, height - 1);
   differencePicture(corvane.rgb.data(), openGl.data(), width, height, &difference);

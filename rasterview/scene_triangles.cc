@@ -1,5 +1,7 @@
 #include "rasterview/scene_triangles.h"
 
+#include "app/state.h"
+#include "corvane/corvane.h"
 #include "mesh/mesh.h"
 #include "scene/icosphere.h"
 
@@ -47,4 +49,17 @@ void rasterScene(RasterFrame& frame, int depth) {
     frame.triangle(mesh.corner(t, 0), mesh.corner(t, 1), mesh.corner(t, 2), mesh.normal(t, 0),
                    mesh.normal(t, 1), mesh.normal(t, 2));
   }
+}
+
+void rasterCurrentFrame(RasterFrame& frame, RasterImage* image, int width, int height) {
+  RasterSettings settings;
+  settings.modelView = corvaneLookAt;
+  settings.projection = corvaneProjection;
+  settings.width = width;
+  settings.height = height;
+  settings.renderMode = renderMode;
+  settings.light = lightOn != 0;
+  settings.cull = cullBackFaces != 0;
+  frame.begin(settings, image);
+  rasterScene(frame, subdivisions);
 }

@@ -14,4 +14,9 @@ void rasterSphere(RasterFrame& frame, int depth);
 // sphere at depth.
 void rasterScene(RasterFrame& frame, int depth);
 
+// The drawing window's frame at width by height pixels, drawn by Corvane into
+// image: the scene at the subdivisions, from corvaneLookAt through
+// corvaneProjection, in the render mode, light and culling the panel holds.
+void rasterCurrentFrame(RasterFrame& frame, RasterImage* image, int width, int height);
+
 #endif  // RASTERVIEW_SCENE_TRIANGLES_H_
