@@ -33,8 +33,8 @@ WITH_XVFB = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..',
 
 class XServer:
     """A private Xvfb served by scripts/with-xvfb --serve (reset: without
-    -noreset, so the server resets when its last client leaves), or
-    existing() DISPLAY."""
+    -noreset, so the server resets when its last client leaves), or the
+    display given."""
     def __init__(self, display=None, reset=False):
         self.proc = None
         if display is None:
@@ -46,9 +46,6 @@ class XServer:
                 raise RuntimeError('Xvfb did not start')
         self.display, self.env = display, dict(os.environ, DISPLAY=display)
         self.env.pop('XAUTHORITY', None)
-    @classmethod
-    def existing(cls):
-        return cls(os.environ['DISPLAY'])
     def run(self, *args, check=True):
         r = subprocess.run([str(a) for a in args], env=self.env, capture_output=True, timeout=PATIENCE)
         if check and r.returncode != 0:
@@ -229,9 +226,6 @@ class Program:
         if self.proc.poll() is not None:
             raise AssertionError('the program ended with status %d; stderr: %s'
                                  % (self.proc.returncode, self.err.text()[-600:]))
-    def rss_kib(self):
-        with open('/proc/%d/status' % self.proc.pid) as f:
-            return int(re.search(r'VmRSS:\s+(\d+)', f.read()).group(1))
     def wait_exit(self, timeout=PATIENCE):
         status = self.proc.wait(timeout=timeout)
         for stream in {self.out, self.err} - {None}:
