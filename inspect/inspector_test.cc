@@ -54,6 +54,15 @@ class Inspector : public ::testing::Test {
     openInspector(controlPanelWindow());
     testsupport::pumpEvents(20);
   }
+  // A real drag from (200, 200) by (dx, dy), in one motion, in the mode and on the axis.
+  static void drag(int mode, int axis, int dx, int dy) {
+    navigationMode = mode;
+    activeAxis = axis;
+    glutSetWindow(windowIds[0]);
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
+    motion(200 + dx, 200 + dy);
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + dx, 200 + dy);
+  }
 };
 
 // After each real drag the frame's listener has read OpenGL's matrices as the
@@ -66,12 +75,7 @@ TEST_F(Inspector, HoldsWhatTheReportsPrintAfterEachDrag) {
   } drags[] = {{0, 2, 0, 0, 1}, {0, 0, 20, 0, 2}, {1, 1, 0, 20, 6}, {0, 1, 0, -10, 7}};
   for (const auto &d : drags) {
     SCOPED_TRACE(d.dx + 100 * d.dy);
-    navigationMode = d.mode;
-    activeAxis = d.axis;
-    glutSetWindow(windowIds[0]);
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
-    motion(200 + d.dx, 200 + d.dy);
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + d.dx, 200 + d.dy);
+    drag(d.mode, d.axis, d.dx, d.dy);
     const long frames = inspectorSnapshot().frame;
     display();
     const InspectorSnapshot &s = inspectorSnapshot();
@@ -90,15 +94,8 @@ TEST_F(Inspector, HoldsWhatTheReportsPrintAfterEachDrag) {
 // The tally behind the Corvane cells' explanations, kept by the real steps: a 20-pixel TRANSLATE X
 // makes the x translation, and only a ROTATE Y turns the first row's first cell.
 TEST_F(Inspector, CorvaneCellsNameTheDragStepsThatMadeThem) {
-  const struct { int mode, axis, dx, dy; } drags[] = {{0, 0, 20, 0}, {1, 1, 0, 20}};
-  for (const auto &d : drags) {
-    navigationMode = d.mode;
-    activeAxis = d.axis;
-    glutSetWindow(windowIds[0]);
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 200);
-    motion(200 + d.dx, 200 + d.dy);
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 200 + d.dx, 200 + d.dy);
-  }
+  drag(0, 0, 20, 0);
+  drag(1, 1, 0, 20);
   display();
   const InspectorSnapshot &s = inspectorSnapshot();
   EXPECT_STREQ(corvaneModelViewCellText(0, 3, 1.0f, s.corvaneCells).text,
