@@ -51,9 +51,13 @@ class Inspector : public ::testing::Test {
   void SetUp() override {
     testsupport::initGlut();
     startViewer();
+    windowBeforeOpening = glutGetWindow();
     openInspector(controlPanelWindow());
+    windowAfterOpening = glutGetWindow();
     testsupport::pumpEvents(20);
   }
+  int windowBeforeOpening = 0;
+  int windowAfterOpening = 0;
   // A real drag from (200, 200) by (dx, dy), in one motion, in the mode and on the axis.
   static void drag(int mode, int axis, int dx, int dy) {
     navigationMode = mode;
@@ -102,6 +106,10 @@ TEST_F(Inspector, CorvaneCellsNameTheDragStepsThatMadeThem) {
                "M[0][3] = 1.000000, made by drag steps: 1 TRANSLATE X (u)");
   EXPECT_STREQ(corvaneModelViewCellText(0, 0, 1.0f, s.corvaneCells).text,
                "M[0][0] = 1.000000, made by drag steps: 1 ROTATE Y (v)");
+}
+
+TEST_F(Inspector, OpeningLeavesTheCurrentWindowAsItWas) {
+  EXPECT_EQ(windowAfterOpening, windowBeforeOpening);
 }
 
 TEST_F(Inspector, ItsFrameLeavesTheDrawingWindowCurrent) {
