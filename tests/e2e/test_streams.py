@@ -125,13 +125,16 @@ class StreamsTest(ViewerCase):
     def test_server_that_never_answers(self):
         """A socket where an X server's would be that takes the connection and
         never answers: one line and status 4 after the 10 s wait."""
-        number = next(n for n in range(7000, 8000)
-                      if not os.path.exists('/tmp/.X11-unix/X%d' % n))
-        path = '/tmp/.X11-unix/X%d' % number
         silent = socket.socket(socket.AF_UNIX)
-        silent.bind(path)
-        self.addCleanup(os.unlink, path)
         self.addCleanup(silent.close)
+        for number in range(7000, 8000):    # the first name free now: a parallel run may take one
+            path = '/tmp/.X11-unix/X%d' % number
+            try:
+                silent.bind(path)
+                break
+            except OSError:
+                continue
+        self.addCleanup(os.unlink, path)
         silent.listen()
         result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
                                 stderr=subprocess.PIPE, timeout=PATIENCE)
