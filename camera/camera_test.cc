@@ -43,15 +43,6 @@ TEST(CameraTest, ResetRestoresTheEyeButNotTheFieldsOfView) {
   EXPECT_EQ(c.hfov, 90.0f);
 }
 
-// Aimed at the origin from (0.25, 0, 2.5): n = eye / |eye|, u = (n.z, 0, -n.x), v = (-0, 1, 0).
-TEST(CameraTest, TranslateWithLookAtAimsAtTheTargetSilently) {
-  Camera c;
-  EXPECT_EQ(errOf([&] { c.translate(0.25f, 0, 0, 1, kOrigin); }), "");
-  const float a = 0x1.fd7584p-1f;
-  const float b = 0x1.979138p-4f;
-  EXPECT_TRUE(sameBits(framed({0.25f, 0, 2.5f}, {a, 0, -b}, {-0.0f, 1, 0}, {b, 0, a}), c));
-}
-
 // +pitch dips the view (-n), +yaw swings it right, +roll turns u towards v. The float cosine of the
 // float nearest pi/2 is not 0.
 TEST(CameraTest, TurnsTurnTheirWayBitForBit) {
