@@ -24,15 +24,6 @@ TEST(Matrix4Test, SetTranslationOverwritesEveryElement) {
   EXPECT_TRUE(sameBits(Matrix4(1, 0, 0, -0.0f, 0, 1, 0, 2.5f, 0, 0, 1, -0.0f, 0, 0, 0, 1), t));
 }
 
-// R x T has column 3 equal to R's column 0 (cosA, sinA, 0) for T a translation by (1, 0, 0).
-TEST(Matrix4Test, ThisMatrixIsTheLeftFactor) {
-  const Matrix4 r = rotation(90, kZ);
-  const Matrix4 rt = r * translation(1, 0, 0);
-  EXPECT_TRUE(sameBits(r.at(0, 0), rt.at(0, 3)));
-  EXPECT_TRUE(sameBits(r.at(1, 0), rt.at(1, 3)));
-  EXPECT_TRUE(sameBits(1.0f, (translation(1, 0, 0) * r).at(0, 3)));
-}
-
 // Each element sums four exact double products left to right, rounding once.
 TEST(Matrix4Test, ProductSumsInDoubleLeftToRightAndRoundsOnce) {
   const struct {
