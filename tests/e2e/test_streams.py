@@ -133,7 +133,9 @@ class StreamsTest(ViewerCase):
                 silent.bind(path)
                 break
             except OSError:
-                continue
+                pass
+        else:
+            self.fail('no free X socket name from X7000 to X7999')
         self.addCleanup(os.unlink, path)
         silent.listen()
         result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
