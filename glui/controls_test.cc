@@ -46,8 +46,8 @@ class ControlsTest : public ::testing::Test {
 };
 
 // A user's change writes the live variable, redisplays the main window (1), then calls back with
-// the main window current and restores the panel. Which controls fire on which input, with real
-// clicks and keys, the toolkit's end-to-end test checks.
+// the main window current and restores the panel. That real clicks and keys reach these rules, the
+// viewer's end-to-end tests check on its own panel.
 TEST_F(ControlsTest, UserChangeCallsBackWithTheMainWindowCurrent) {
   glui.set_main_gfx_window(1);
   GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
@@ -55,6 +55,15 @@ TEST_F(ControlsTest, UserChangeCallsBackWithTheMainWindowCurrent) {
   glui.add_radiobutton_to_group(g, "b");
   UserActions::select(*g, 1);
   EXPECT_EQ(fake.take(), (Log{"post 1", "set 1", "cb 6 int=1 float=0 current=1", "set 2"}));
+}
+
+// A click on the button already selected changes nothing, so it calls nothing and redraws nothing.
+TEST_F(ControlsTest, ReselectingTheSelectedButtonIsNoChange) {
+  glui.set_main_gfx_window(1);
+  GLUI_RadioGroup* g = glui.add_radiogroup(&liveInt, 6, controlCallback);
+  glui.add_radiobutton_to_group(g, "a");
+  UserActions::select(*g, 0);
+  EXPECT_TRUE(fake.take().empty());
 }
 
 // A button has no live variable: its callback alone decides on a redisplay.

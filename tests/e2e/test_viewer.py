@@ -1,6 +1,10 @@
 """What only the running viewer shows: real clicks and keys reach the right
 handler in the right window, the reports reach a pipe whole and in order, the
-exit statuses. The numbers are literal values of the viewer's tables."""
+exit statuses, no CPU while idle. The numbers are literal values of the
+viewer's tables."""
+import os
+import time
+
 import viewer_case
 from harness import gl_calls
 from viewer_case import START_EYE, ViewerCase, pixel_line
@@ -18,6 +22,11 @@ PANEL_LABELS = ['', 'Render Mode', 'Points', 'Wireframe', 'Solid', 'Light On/Off
 FIRST_CALLS = [('glPixelStorei', [0x0CF5, 1]), ('glClearColor', [0.0, 0.0, 0.0, 0.0]),
                ('glEnable', [0x0B71]), ('glEnable', [GL_CULL_FACE]),
                ('glViewport', [0, 0, 400, 400])]
+
+def cpu_ticks(pid):
+    """The CPU time a process has used, user and system, in clock ticks."""
+    with open('/proc/%d/stat' % pid) as f:
+        return sum(map(int, f.read().rsplit(')', 1)[1].split()[11:13]))
 
 def block(title, matrix):
     return '\n%s\n\n%s\n\n' % (title, '\n'.join(' '.join(r) for r in matrix))
@@ -50,14 +59,26 @@ class Panel(ViewerCase):
         steps = [(lambda: v.enter(v.panel, 'Hfov:', '200'), ['10.392304', '1.732051']),
                  (lambda: self.click(v, 'Hfov:', 'down'), ['0.577350', '1.732051']),
                  (lambda: self.click(v, 'Vfov:', 'up'), ['0.575319', '1.697663']),
-                 (lambda: v.enter(v.panel, 'Vfov:', '9.5'), ['0.000000', '0.000000']),
-                 # No Enter: leaving the panel (for the sync click) applies the text.
-                 (lambda: v.enter(v.panel, 'Vfov:', '60', then=()), ['0.577350', '1.732051'])]
+                 (lambda: v.enter(v.panel, 'Vfov:', '9.5'), ['0.000000', '0.000000'])]
         for i, (action, diagonal) in enumerate(steps):
             action()
             self.sync(v)
             p = self.projection(v)
             self.assertEqual([p[0][0], p[1][1]], diagonal, 'step %d' % i)
+        # Without Enter, typed text waits while the pointer stays in the panel; leaving it (for
+        # the sync click) applies the text.
+        v.enter(v.panel, 'Vfov:', '60', then=())
+        self.assertEqual(self.projection(v), p)
+        self.sync(v)
+        p = self.projection(v)
+        self.assertEqual([p[0][0], p[1][1]], ['0.577350', '1.732051'])
+        # A held arrow steps on, upwards, until released: Vfov 60 becomes at least 63 after 1.2 s
+        # (a step at the press, a repeat at 0.4 s and every 0.08 s after; the second diagonal
+        # element is 1.664279 at 62).
+        v.x.xdotool('mousemove', '--window', v.panel, *self.map.centre('Vfov:', 'up'),
+                    'mousedown', 1, 'sleep', 1.2, 'mouseup', 1)
+        self.sync(v)
+        self.assertLess(float(self.projection(v)[1][1]), 1.65)
         out, err = v.out.mark(), v.err.mark()
         self.click(v, 'Quit')
         self.assertEqual(v.wait_exit(), 0)
@@ -82,6 +103,10 @@ class Panel(ViewerCase):
 class Keys(ViewerCase):
     def test_reports_reach_one_pipe_whole_and_in_order_and_escape_ends_with_1(self):
         v = self.start(merged=True)
+        # Nothing runs while nothing happens: no idle callback, no timer.
+        ticks = cpu_ticks(v.proc.pid)
+        time.sleep(2)
+        self.assertLessEqual(cpu_ticks(v.proc.pid) - ticks, os.sysconf('SC_CLK_TCK') // 10)
         v.key(v.drawing, 'question', 'C', 'P')
         v.click(v.drawing, 120, 45, button=2)
         model_view = IDENTITY[:2] + [['0.000000', '0.000000', '1.000000', '-2.500000']] \
