@@ -1,6 +1,6 @@
 """Drives GLUT programs on a private X server as a person would: windows by
-title, controls by label (from the program's own control map, tests/tools/
-control_map.h: no layout rules, no viewer maths), typing, drags, keys, the two
+title, controls by label (from the viewer's own control map, tests/tools/
+panel_map.cc: no layout rules, no viewer maths), typing, drags, keys, the two
 console streams apart, screenshots, GL calls (apitrace), the exit status."""
 import ctypes
 import json
