@@ -43,7 +43,8 @@ TEST(NearestVertexTest, PrunedSearchFindsTheVertexThatLookingAtAllFinds) {
     for (int s = 0; s < 40; ++s) {
       Camera camera;
       camera.translate(move(random), move(random), move(random), 0, Vector3(0, 0, 0));
-      camera.yaw(turn(random)), camera.pitch(turn(random));
+      camera.yaw(turn(random));
+      camera.pitch(turn(random));
       updateCorvaneLookAt(camera);
       updateCorvaneProjection(fov(random), fov(random), 0.1f, 100);
       const Viewport viewport{0, 0, 400, 300};

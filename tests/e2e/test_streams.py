@@ -29,7 +29,10 @@ class StreamsTest(ViewerCase):
             before = v.screenshot(v.drawing)
             self.click(v, mode)
             wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
-        self.press(v, key) if key else self.click(v, 'Quit')
+        if key:
+            self.press(v, key)
+        else:
+            self.click(v, 'Quit')
         self.assertEqual(v.wait_exit(), status, v.err.text())
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()

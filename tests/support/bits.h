@@ -46,11 +46,13 @@ template <typename Want, typename Got>
 // Matrix4's own translation and rotation, as values.
 inline Matrix4 translation(float x, float y, float z) {
   Matrix4 m;
-  return m.setTranslation(x, y, z), m;
+  m.setTranslation(x, y, z);
+  return m;
 }
 inline Matrix4 rotation(float degrees, Vector3 axis) {
   Matrix4 m;
-  return m.setRotation(degrees, axis), m;
+  m.setRotation(degrees, axis);
+  return m;
 }
 
 }  // namespace testsupport

@@ -7,7 +7,11 @@
 
 namespace testsupport {
 
-static void flushAll() { std::cout.flush(), std::cerr.flush(), std::fflush(nullptr); }
+static void flushAll() {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+}
 
 Captured capture(const std::function<void()>& body) {
   flushAll();
