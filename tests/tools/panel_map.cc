@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/panel.h"
 #include "app/startup.h"
 #include "glui/glui_ext.h"
 
@@ -40,15 +41,12 @@ std::string entry(const ControlPlace& place) {
 int main(int argc, char** argv) {
   glutInit(&argc, argv);
   startViewer();
-  for (int window = 1; window <= 64; ++window) {  // GLUT numbers windows from 1; the viewer has few
-    const std::vector<ControlPlace> places = glui_ext::controlPlaces(window);
-    if (places.empty()) continue;
-    std::string controls = "[";
-    for (const ControlPlace& place : places) {
-      if (controls.back() != '[') controls += ",";
-      controls += entry(place);
-    }
-    return std::printf("{\"controls\": %s\n]}\n", controls.c_str()) > 0 ? 0 : 1;
+  const std::vector<ControlPlace> places = glui_ext::controlPlaces(controlPanelWindow());
+  if (places.empty()) return 1;
+  std::string controls = "[";
+  for (const ControlPlace& place : places) {
+    if (controls.back() != '[') controls += ",";
+    controls += entry(place);
   }
-  return 1;
+  return std::printf("{\"controls\": %s\n]}\n", controls.c_str()) > 0 ? 0 : 1;
 }
