@@ -100,13 +100,16 @@ class Panel(ViewerCase):
         attributes = dict(zip(config[0::2], config[1::2]))
         self.assertGreaterEqual(attributes[11], 1)              # GLX_ALPHA_SIZE
 
-class Keys(ViewerCase):
-    def test_reports_reach_one_pipe_whole_and_in_order_and_escape_ends_with_1(self):
-        v = self.start(merged=True)
-        # Nothing runs while nothing happens: no idle callback, no timer.
+    def test_the_started_viewer_uses_no_cpu_while_nothing_happens(self):
+        """No idle callback, no timer: at most a tenth of a second in 2 s."""
+        v = self.start()
         ticks = cpu_ticks(v.proc.pid)
         time.sleep(2)
         self.assertLessEqual(cpu_ticks(v.proc.pid) - ticks, os.sysconf('SC_CLK_TCK') // 10)
+
+class Keys(ViewerCase):
+    def test_reports_reach_one_pipe_whole_and_in_order_and_escape_ends_with_1(self):
+        v = self.start(merged=True)
         v.key(v.drawing, 'question', 'C', 'P')
         v.click(v.drawing, 120, 45, button=2)
         model_view = IDENTITY[:2] + [['0.000000', '0.000000', '1.000000', '-2.500000']] \
