@@ -11,29 +11,28 @@ import tempfile
 
 import viewer_case
 from harness import DRAWING_TITLE, PATIENCE, XServer, wait_until
-from viewer_case import ViewerCase
+from viewer_case import START_PROJECTION, ViewerCase
 
 SELECTED = (66, 150, 250)    # the centre of a selected radio button
-PROJECTION = ('\n1.732051 0.000000 0.000000 0.000000\n0.000000 1.732051 0.000000 0.000000\n'
-              '0.000000 0.000000 -1.000200 -0.200020\n0.000000 0.000000 -1.000000 0.000000\n\n')
+PROJECTION = '\n%s\n\n' % '\n'.join(' '.join(row) for row in START_PROJECTION)
 PRESSES = 400                # 400 projection reports: 128 KiB, twice a pipe's 64 KiB
 
 class StreamsTest(ViewerCase):
     def press(self, v, key, times=1):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
                     'key', '--repeat', times, '--delay', 0, key)
-    def answers_and_ends(self, v, modes=('Solid',), key=None, status=0):
-        """Each radio button changes the picture; Quit or key ends it (a reader
-        that takes nothing cannot hold the exit up: wait_exit would time out)."""
+    def answers(self, v, modes):
+        """Each radio button changes the picture."""
         for mode in modes:
             before = v.screenshot(v.drawing)
             self.click(v, mode)
             wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
-        if key:
-            self.press(v, key)
-        else:
-            self.click(v, 'Quit')
-        self.assertEqual(v.wait_exit(), status, v.err.text())
+    def answers_and_ends(self, v, modes=('Solid',)):
+        """The panel answers and Quit ends the program with status 0 (a reader
+        that takes nothing cannot hold the exit up: wait_exit would time out)."""
+        self.answers(v, modes)
+        self.click(v, 'Quit')
+        self.assertEqual(v.wait_exit(), 0, v.err.text())
     def test_stalled_reader_loses_nothing_and_blocks_nothing(self):
         read_fd, write_fd = os.pipe()
         self.addCleanup(os.close, read_fd)
@@ -51,10 +50,7 @@ class StreamsTest(ViewerCase):
         # Stalled again: the panel answers. Esc takes the windows off the screen
         # and exit waits for the reader, who reads only then: every byte arrives.
         self.press(v, 'P', PRESSES)
-        for mode in ('Solid', 'Wireframe'):
-            before = v.screenshot(v.drawing)
-            self.click(v, mode)
-            wait_until(lambda: not v.screenshot(v.drawing) == before, PATIENCE, 'a new picture')
+        self.answers(v, ('Solid', 'Wireframe'))
         self.press(v, 'Escape')
         wait_until(lambda: not self.x.run('xdotool', 'search', '--onlyvisible', '--name',
                                           '^%s$' % DRAWING_TITLE, check=False), PATIENCE,

@@ -7,13 +7,9 @@ import time
 
 import viewer_case
 from harness import gl_calls
-from viewer_case import START_EYE, ViewerCase, pixel_line
+from viewer_case import START_EYE, START_PROJECTION, ViewerCase, pixel_line
 
 GL_CULL_FACE = 0x0B44
-START_PROJECTION = [['1.732051', '0.000000', '0.000000', '0.000000'],
-                    ['0.000000', '1.732051', '0.000000', '0.000000'],
-                    ['0.000000', '0.000000', '-1.000200', '-0.200020'],
-                    ['0.000000', '0.000000', '-1.000000', '0.000000']]
 IDENTITY = [[('1.000000' if i == j else '0.000000') for j in range(4)] for i in range(4)]
 PANEL_LABELS = ['', 'Render Mode', 'Points', 'Wireframe', 'Solid', 'Light On/Off',
                 'Backface culling', '# Subdivisions ', 'Camera', 'Hfov:', 'Vfov:', 'TRANSLATE',

@@ -10,6 +10,10 @@ from harness import DRAWING_TITLE, PANEL_TITLE, PATIENCE, Program, XServer, wait
 
 VIEWER = PANEL_MAP = None
 START_EYE = '(0.000, 0.000, 2.500)\n'
+START_PROJECTION = [['1.732051', '0.000000', '0.000000', '0.000000'],
+                    ['0.000000', '1.732051', '0.000000', '0.000000'],
+                    ['0.000000', '0.000000', '-1.000200', '-0.200020'],
+                    ['0.000000', '0.000000', '-1.000000', '0.000000']]
 SYNC_PIXEL = (399, 0)   # nothing else presses it: its line marks the end of a batch
 
 def pixel_line(x, y):
