@@ -17,6 +17,12 @@ SELECTED = (66, 150, 250)    # the centre of a selected radio button
 PROJECTION = '\n%s\n\n' % '\n'.join(' '.join(row) for row in START_PROJECTION)
 PRESSES = 400                # 400 projection reports: 128 KiB, twice a pipe's 64 KiB
 
+def run_to_end(env, *options, stdout=subprocess.DEVNULL):
+    """The viewer run with the options until it ends: its status and standard error."""
+    result = subprocess.run([viewer_case.VIEWER, *options], env=env, stdout=stdout,
+                            stderr=subprocess.PIPE, timeout=PATIENCE)
+    return result.returncode, result.stderr.decode()
+
 class StreamsTest(ViewerCase):
     def press(self, v, key, times=1):
         v.x.xdotool('mousemove', '--window', v.drawing, 200, 200,
@@ -83,9 +89,7 @@ class StreamsTest(ViewerCase):
                               ('', 'viewer: cannot open a display: DISPLAY is not set \u2014 start '
                                'the viewer in a graphical session, or set DISPLAY (or -display) '
                                'to a running X server\n')):
-            result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=display),
-                                    stderr=subprocess.PIPE, timeout=PATIENCE)
-            self.assertEqual((result.returncode, result.stderr.decode()), (4, line))
+            self.assertEqual(run_to_end(dict(self.x.env, DISPLAY=display)), (4, line))
         v = self.start(stdout=subprocess.DEVNULL)
         self.x.stop()   # the server dies under the viewer
         try:
@@ -101,10 +105,8 @@ class StreamsTest(ViewerCase):
                 open('/dev/full', 'wb') as full:
             script.write('key P\n')
             script.flush()
-            result = subprocess.run([viewer_case.VIEWER, '--script', script.name],
-                                    env=self.x.env, stdout=full, stderr=subprocess.PIPE,
-                                    timeout=PATIENCE)
-        self.assertEqual((result.returncode, result.stderr.decode()), (3, (
+            result = run_to_end(self.x.env, '--script', script.name, stdout=full)
+        self.assertEqual(result, (3, (
             '\nOpenGL Projection Matrix\n'
             'viewer: cannot write reports to standard output: No space left on device\n'
             '\nCorvane Projection Matrix\n'
@@ -117,10 +119,8 @@ class StreamsTest(ViewerCase):
         self.addCleanup(resetting.stop)
         with tempfile.NamedTemporaryFile('w', suffix='.script') as empty:
             for start in range(8):
-                result = subprocess.run([viewer_case.VIEWER, '--script', empty.name],
-                                        env=resetting.env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.PIPE, timeout=PATIENCE)
-                self.assertEqual((start, result.returncode, result.stderr), (start, 0, b''))
+                result = run_to_end(resetting.env, '--script', empty.name)
+                self.assertEqual(result, (0, ''), 'start %d' % start)
     def test_server_that_never_answers(self):
         """A socket where an X server's would be that takes the connection and
         never answers: one line and status 4 after the 10 s wait."""
@@ -137,9 +137,7 @@ class StreamsTest(ViewerCase):
             self.fail('no free X socket name from X7000 to X7999')
         self.addCleanup(os.unlink, path)
         silent.listen()
-        result = subprocess.run([viewer_case.VIEWER], env=dict(self.x.env, DISPLAY=':%d' % number),
-                                stderr=subprocess.PIPE, timeout=PATIENCE)
-        self.assertEqual((result.returncode, result.stderr.decode()),
+        self.assertEqual(run_to_end(dict(self.x.env, DISPLAY=':%d' % number)),
                          (4, 'viewer: the X display ":%d" did not answer within 10 s\n' % number))
     def test_click_the_moment_the_windows_appear_and_closed_streams(self):
         x, y, _, h = self.map.controls['Solid']['rect']
