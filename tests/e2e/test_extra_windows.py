@@ -64,6 +64,9 @@ class ExtraWindows(ViewerCase):
         sane = lambda shot: shot.pixel(0, 0) == BACKGROUND and shot.lit(100) > 1000
         wait_until(lambda: sane(v.screenshot(world)), PATIENCE, 'the first world view')
         start = v.settled_screenshot(world)
+        # Each motion turns by its own step: there and back is no turn at all.
+        v.drag(world, [(200, 200), (240, 220), (200, 200)])
+        self.assertEqual(v.settled_screenshot(world), start)
         # A drag across the whole screen, a resize to one pixel and back: each
         # leaves a sane picture (the wheel's limits: observer_test).
         v.drag(world, [(0, 0), (1279, 1023), (0, 615)])
