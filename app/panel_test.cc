@@ -26,19 +26,6 @@ class StartedViewer : public ::testing::Test {
   }
 };
 
-TEST_F(StartedViewer, PanelShowsTheStartSelections) {
-  const struct {
-    const char* control;
-    float shown, start;
-  } controls[] = {{"Render Mode", float(renderModeGroup->get_int_val()), 1},
-                  {"Light On/Off", float(lightCheckbox->get_int_val()), 0},
-                  {"Backface culling", float(cullingCheckbox->get_int_val()), 1},
-                  {"# Subdivisions ", float(subdivisionsSpinner->get_int_val()), 1},
-                  {"Hfov:", hfovSpinner->get_float_val(), 60},
-                  {"Vfov:", vfovSpinner->get_float_val(), 60}};
-  for (const auto& c : controls) EXPECT_EQ(c.shown, c.start) << c.control;
-}
-
 TEST_F(StartedViewer, HfovChangeHandsBothFieldsOfViewToTheCamera) {
   hfov = 90.0f;
   controlCallback(kHfovId);
