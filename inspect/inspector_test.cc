@@ -112,12 +112,6 @@ TEST_F(Inspector, OpeningLeavesTheCurrentWindowAsItWas) {
   EXPECT_EQ(windowAfterOpening, windowBeforeOpening);
 }
 
-TEST_F(Inspector, ItsFrameLeavesTheDrawingWindowCurrent) {
-  glutSetWindow(windowIds[0]);
-  display();
-  EXPECT_EQ(glutGetWindow(), windowIds[0]);
-}
-
 bool closing = false;
 
 // Closed as a window manager does, it closes alone under freeglut's default
