@@ -22,9 +22,11 @@ TEST(ObserverTest, InputOfAnySizeStaysWithinTheLimits) {
     int dx, dy, steps;
     float elevation, distance;
   } extremes[] = {
-      {0, 0, 0, start.elevation, start.distance}, {INT_MAX, INT_MAX, INT_MAX, 85.0f, 40.0f},
-      {INT_MIN, INT_MIN, INT_MIN, -85.0f, 3.0f},  {720, 400, 1000, 85.0f, 40.0f},
-      {-360, -400, -1000, -85.0f, 3.0f},
+      {0, 0, 0, start.elevation, start.distance},  // no input: the start
+      {INT_MAX, INT_MAX, INT_MAX, 85.0f, 40.0f},   // the largest input
+      {INT_MIN, INT_MIN, INT_MIN, -85.0f, 3.0f},   // the smallest
+      {720, 400, 1000, 85.0f, 40.0f},              // far past each limit
+      {-360, -400, -1000, -85.0f, 3.0f},           // and the other way
   };
   for (const auto& e : extremes) {
     const Observer o = zoomed(orbited(start, e.dx, e.dy), e.steps);
