@@ -72,6 +72,10 @@ class ExtraWindows(ViewerCase):
         v.drag(world, [(0, 0), (1279, 1023), (0, 615)])
         self.assertTrue(sane(v.settled_screenshot(world, differs_from=start)))
         v.resize(world, 1, 1)
+        # Wider, then taller, than at the start: the picture fills the new part too.
+        for size, part in (((600, 300), (400, 0, 600, 300)), ((300, 600), (0, 0, 300, 200))):
+            v.resize(world, *size)
+            self.assertGreater(v.settled_screenshot(world).crop(*part).lit(100), 0, size)
         v.resize(world, 400, 400)
         v.key(world, 'r')
         self.assertEqual(v.settled_screenshot(world), start)

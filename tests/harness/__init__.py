@@ -115,6 +115,11 @@ class Shot:
         return bin(a | b | c).count('1')
     def pixel(self, x, y):
         return tuple(self.data[3 * (y * self.width + x):][:3])
+    def crop(self, left, top, right, bottom):
+        """The part in columns left to right - 1 and rows top to bottom - 1."""
+        rows = [self.data[3 * (y * self.width + left):3 * (y * self.width + right)]
+                for y in range(top, bottom)]
+        return Shot(b'P6 %d %d 255\n' % (right - left, bottom - top) + b''.join(rows))
     def __eq__(self, other):
         return self.data == other.data
 
