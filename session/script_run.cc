@@ -178,12 +178,6 @@ void runResize(const ScriptCommand& c) {
         return viewport[2] == c.width && viewport[3] == c.height;
       },
       kResizeSeconds);
-  // Mesa's software driver learns a window's new size only at the next buffer
-  // swap, so the frame drawn for the reshape went out at the old size (a
-  // fragment in a black window). One more frame is drawn at the new size.
-  drawingWindow();
-  glutPostRedisplay();
-  settle();
   if (!resized) {
     std::cerr << "viewer: line " << c.line << ": the window system did not give the drawing"
               << " window " << c.width << " by " << c.height << " pixels" << std::endl;
